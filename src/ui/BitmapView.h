@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QWidget>
+
+#include "raster/Bitmap.h"
+
+// Shows a raster::Bitmap at one-to-one scale. The owner changes the bitmap and then asks for
+// the changed rectangle to be repainted, so a stroke repaints only what it touched.
+class BitmapView : public QWidget {
+    Q_OBJECT
+public:
+    BitmapView(const raster::Bitmap* bitmap, QWidget* parent);
+
+    void setBitmap(const raster::Bitmap* bitmap);
+    const raster::Bitmap* bitmap() const { return bitmap_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const raster::Bitmap* bitmap_;
+};
