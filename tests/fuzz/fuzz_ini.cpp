@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     ini.writeString("Fuzz Section", "Key", text.substr(0, 40));
     const dabwick::IniFile written = dabwick::IniFile::parse(ini.text());
-    if (written.value("fuzz section", "KEY").value_or("\x01") == "\x01")
+    if (!written.value("fuzz section", "KEY").has_value())
         std::abort();  // a written key must read back
     return 0;
 }
