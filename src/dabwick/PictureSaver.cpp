@@ -1,0 +1,72 @@
+#include "dabwick/PictureSaver.h"
+
+#include <algorithm>
+
+#include "dabwick/ChildName.h"
+#include "dabwick/FileRoutines.h"
+#include "dabwick/FirstRunRecord.h"
+#include "dabwick/Names.h"
+#include "dabwick/PictureDocument.h"
+#include "dabwick/Prompts.h"
+#include "dabwick/SavePrompts.h"
+#include "raster/BmpCodec.h"
+
+namespace dabwick {
+
+bool PictureSaver::SaveCurrentPicture()
+{
+    if (!document_.changed)
+        return false;
+    for (;;) {
+        // Each attempt presets the box again, so a refused name is not offered a second time.
+        const std::string preset = document_.kind == PictureKind::NewDrawing ? std::string() : document_.pictureName;
+        const std::optional<std::string> typed = dialogs_.askPictureName(preset);
+        if (!typed)
+            return false;
+        const std::string name = cleanName(*typed);
+        if (isBlankName(name)) {
+            prompts_.ShowWarning("Name needed", "You must enter a name for your picture!");
+            continue;
+        }
+        if (existsIgnoringCase(userFolder_ + name + ".dwb") && !dialogs_.askReplace(name))
+            continue;
+        document_.pictureName = name;
+        return WritePictureFiles();
+    }
+}
+
+bool PictureSaver::WritePictureFiles()
+{
+    const std::string base = userFolder_ + document_.pictureName;
+    if (!WriteDataFile(base + ".bmp", raster::encodeBmp24(document_.picture)))
+        record_.RecordLastError("");
+
+    raster::Bitmap combined(kPadWidth, kPadHeight * 2);
+    for (int y = 0; y < kPadHeight; ++y) {
+        std::copy_n(document_.picture.row(y), combined.rowBytes(), combined.row(y));
+        std::copy_n(document_.lineArt.row(y), combined.rowBytes(), combined.row(y + kPadHeight));
+    }
+    if (!WriteDataFile(base + ".dwb", raster::encodeBmp24(combined))) {
+        prompts_.ShowWarning("Save error", "We are sorry but this picture could not be saved! You may\n"
+                                           "want to click save again and select a different name.");
+        record_.RecordLastError("");
+        return false;
+    }
+    prompts_.ShowNotice(toUpperAscii(document_.pictureName) + " has now been saved.");
+    document_.MarkSaved(document_.pictureName);
+    return true;
+}
+
+bool PictureSaver::mayDiscardPicture(SaveQuestion question)
+{
+    if (!document_.changed)
+        return true;
+    switch (dialogs_.askSaveFirst(question)) {
+    case SaveAnswer::Yes: return SaveCurrentPicture();
+    case SaveAnswer::No: return true;
+    case SaveAnswer::Cancel: return false;
+    }
+    return false;
+}
+
+}  // namespace dabwick

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "dabwick/FirstRunRecord.h"
+#include "dabwick/IniFile.h"
+#include "dabwick/PictureDocument.h"
+#include "dabwick/PictureSaver.h"
+#include "raster/BmpCodec.h"
+#include "support/FileSizeLimit.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+using namespace dabwick;
+namespace fs = std::filesystem;
+
+namespace {
+
+class SaverTest : public ::testing::Test {
+protected:
+    SaverTest() : record(temp.path() + "dabwick.qy", temp.path(), false), saver(doc, dialogs, dialogs, record)
+    {
+        saver.setUserFolder(temp.makeFolder("Ann's folder/Dabwick"));
+        doc.history.setHistoryFlag();
+        doc.StartNewDrawing();
+        doc.picture.setPixel(10, 20, raster::Colour(0x00FF00));
+        doc.lineArt.setPixel(30, 40, raster::kBlack);
+        doc.MarkChanged();
+    }
+    std::string userFile(const std::string& name) const { return saver.userFolder() + name; }
+
+    TempFolder temp;
+    PictureDocument doc;
+    ScriptedDialogs dialogs;
+    FirstRunRecord record;
+    PictureSaver saver;
+};
+
+}  // namespace
+
+TEST_F(SaverTest, SavingANewDrawingWritesBothFilesAndLoadsBackPixelForPixel)
+{
+    dialogs.names = {"boat"};
+    ASSERT_TRUE(saver.SaveCurrentPicture());
+
+    EXPECT_EQ(fs::file_size(userFile("boat.dwb")), 1758294u);
+    EXPECT_EQ(fs::file_size(userFile("boat.bmp")), 879174u);
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"name: ", "notice: BOAT has now been saved."}));
+    EXPECT_EQ(doc.caption(), "Picture name: {boat}");
+    EXPECT_FALSE(doc.changed);
+    EXPECT_FALSE(doc.buttons.save);
+    EXPECT_EQ(doc.kind, PictureKind::ChildPicture);
+
+    const auto combined = raster::readBmpFile(userFile("boat.dwb"));
+    ASSERT_TRUE(combined.value) << combined.error;
+    ASSERT_EQ(combined.value->height(), 888);
+    for (int y = 0; y < kPadHeight; ++y) {
+        for (int x = 0; x < kPadWidth; ++x) {
+            ASSERT_EQ(combined.value->pixel(x, y), doc.picture.pixel(x, y));
+            ASSERT_EQ(combined.value->pixel(x, y + kPadHeight), doc.lineArt.pixel(x, y));
+        }
+    }
+    EXPECT_FALSE(saver.SaveCurrentPicture()) << "nothing left to save";
+}
+
+TEST_F(SaverTest, BlankNamesAndRefusedReplacesAskAgain)
+{
+    temp.write("Ann's folder/Dabwick/Santa.dwb", "the old santa");
+    doc.kind = PictureKind::ColouringPage;
+    doc.pictureName = "Santa";
+    dialogs.names = {std::string(21, ' '), "santa", "santa", std::nullopt};
+    dialogs.replaceAnswers = {false, true};
+    // The last name is never asked: the second replace answer saves.
+    dialogs.names.pop_back();
+
+    ASSERT_TRUE(saver.SaveCurrentPicture());
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{
+                                 "name: Santa",
+                                 "warning: Name needed: You must enter a name for your picture!",
+                                 "name: Santa",
+                                 "replace: santa",
+                                 "name: Santa",
+                                 "replace: santa",
+                                 "notice: SANTA has now been saved.",
+                             }));
+    EXPECT_NE(temp.read("Ann's folder/Dabwick/Santa.dwb"), "the old santa");
+}
+
+TEST_F(SaverTest, CancellingTheNameDialogSavesNothing)
+{
+    dialogs.names = {std::nullopt};
+    EXPECT_FALSE(saver.SaveCurrentPicture());
+    EXPECT_TRUE(doc.changed);
+    EXPECT_TRUE(fs::is_empty(saver.userFolder()));
+}
+
+TEST_F(SaverTest, AFailedWriteIsNotASaveAndKeepsTheOldPicture)
+{
+    const std::string old = temp.write("Ann's folder/Dabwick/boat.dwb", "the old boat");
+    dialogs.names = {"boat"};
+    dialogs.replaceAnswers = {true};
+    {
+        const FileSizeLimit fullDisk(4096);
+        EXPECT_FALSE(saver.SaveCurrentPicture());
+    }
+    EXPECT_EQ(temp.read("Ann's folder/Dabwick/boat.dwb"), "the old boat");
+    EXPECT_TRUE(doc.changed);
+    EXPECT_TRUE(doc.buttons.save);
+    EXPECT_EQ(doc.caption(), "Picture name: {Untitled}");
+    EXPECT_EQ(dialogs.shown.back(), "warning: Save error: We are sorry but this picture could not be saved! You may\n"
+                                    "want to click save again and select a different name.");
+    IniFile ini;
+    ASSERT_TRUE(loadIniFile(record.path(), ini));
+    EXPECT_FALSE(ini.readBool("Quillory.Data", "Flag", true));
+
+    // A failed save inside "Draw" keeps the picture: the caller must not go on.
+    dialogs.saveAnswers = {SaveAnswer::Yes};
+    dialogs.names = {"boat"};
+    dialogs.replaceAnswers = {true};
+    const FileSizeLimit fullDisk(4096);
+    EXPECT_FALSE(saver.mayDiscardPicture(SaveQuestion::BeforeNewPicture));
+}
+
+TEST_F(SaverTest, TheSaveQuestionLetsTheActionGoOnOnlyWhenSafe)
+{
+    struct Case {
+        SaveAnswer answer;
+        bool goesOn;
+    };
+    for (const Case c : {Case{SaveAnswer::No, true}, Case{SaveAnswer::Cancel, false}}) {
+        dialogs.saveAnswers = {c.answer};
+        EXPECT_EQ(saver.mayDiscardPicture(SaveQuestion::BeforeQuit), c.goesOn);
+    }
+    dialogs.saveAnswers = {SaveAnswer::Yes};
+    dialogs.names = {std::nullopt};
+    EXPECT_FALSE(saver.mayDiscardPicture(SaveQuestion::BeforeQuit)) << "Yes, then cancelling the name dialog";
+
+    doc.changed = false;
+    EXPECT_TRUE(saver.mayDiscardPicture(SaveQuestion::BeforeQuit)) << "an unchanged picture asks nothing";
+}
