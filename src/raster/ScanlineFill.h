@@ -1,0 +1,81 @@
+#pragma once
+
+#include <algorithm>
+#include <vector>
+
+#include "raster/Geometry.h"
+
+// The flood fills' walk: an iterative scanline fill over runs of pixels. A region policy says which
+// pixels belong and takes each run as soon as it is found, so no run is found twice and the stack,
+// not the call depth, grows with the picture's shape.
+//
+// A Region provides:
+//   Row row(int y)                  a cursor on bitmap row y with  bool inside(int x) const
+//   void take(int y, int x0, int x1)  claims [x0, x1): afterwards inside() is false there
+namespace raster::fill {
+
+namespace detail {
+
+// A run found on row y (x0..x1 inclusive) from row y - dir, whose run there was parentX0..parentX1.
+struct Pending {
+    int y;
+    int x0;
+    int x1;
+    int dir;
+    int parentX0;
+    int parentX1;
+};
+
+}  // namespace detail
+
+template <class Region>
+Rect scanlineFill(Region& region, int width, int height, Point start)
+{
+    using detail::Pending;
+    if (!Rect::fromSize(width, height).contains(start) || !region.row(start.y).inside(start.x))
+        return {};
+
+    Rect changed;
+    std::vector<Pending> stack;
+    const auto claim = [&](int y, int x0, int x1, int dir, int parentX0, int parentX1) {
+        region.take(y, x0, x1 + 1);
+        changed = changed.united({x0, y, x1 + 1, y + 1});
+        stack.push_back({y, x0, x1, dir, parentX0, parentX1});
+    };
+    // Claims every run of row y that meets columns a..b; runs touching the ends may reach beyond them.
+    const auto scan = [&](int y, int a, int b, int dir, int parentX0, int parentX1) {
+        if (y < 0 || y >= height || a > b)
+            return;
+        const auto row = region.row(y);
+        int x = a;
+        while (x <= b) {
+            if (!row.inside(x)) {
+                ++x;
+                continue;
+            }
+            int first = x;
+            if (first == a) {
+                while (first > 0 && row.inside(first - 1))
+                    --first;
+            }
+            while (x < width && row.inside(x))
+                ++x;
+            claim(y, first, x - 1, dir, parentX0, parentX1);
+            ++x;
+        }
+    };
+
+    // The start run has no parent; a parent run past the right edge makes the back scan cover it all.
+    scan(start.y, start.x, start.x, 1, width, width);
+    while (!stack.empty()) {
+        const Pending p = stack.back();
+        stack.pop_back();
+        scan(p.y + p.dir, p.x0, p.x1, p.dir, p.x0, p.x1);
+        // Back towards the parent only where this run reaches past the parent's run.
+        scan(p.y - p.dir, p.x0, std::min(p.x1, p.parentX0 - 1), -p.dir, p.x0, p.x1);
+        scan(p.y - p.dir, std::max(p.x0, p.parentX1 + 1), p.x1, -p.dir, p.x0, p.x1);
+    }
+    return changed;
+}
+
+}  // namespace raster::fill
