@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "raster/Canvas.h"
+#include "raster/Figures.h"
+#include "raster/FloodFill.h"
+#include "support/AsciiBitmap.h"
+#include "support/TestPictures.h"
+
+namespace {
+
+using namespace raster;
+using testsupport::bitmapFromAscii;
+
+const Brush kHollow(kWhite, BrushStyle::Hollow);
+const Colour kRed = Colour::rgb(255, 0, 0);
+
+TEST(Line, ThinLineIsBresenhamWithoutItsEndPoint)
+{
+    Bitmap b(8, 5);
+    drawLine(b, Pen(kBlack, 1), {1, 1}, {6, 3});
+    EXPECT_BITMAP_EQ(bitmapFromAscii({
+                         "........",
+                         ".##.....",
+                         "...##...",
+                         ".....#..",
+                         "........",
+                     }),
+        b);
+}
+
+TEST(Line, ThinLinePaintsOnePixelPerStepInEveryDirection)
+{
+    const Point centre {10, 10};
+    const std::vector<Point> ends {{17, 10}, {3, 10}, {10, 2}, {10, 19}, {16, 13}, {4, 7}, {12, 19}, {8, 1}, {15, 15}};
+    for (const Point end : ends) {
+        SCOPED_TRACE("to (" + std::to_string(end.x) + ", " + std::to_string(end.y) + ")");
+        Bitmap b(21, 21);
+        drawLine(b, Pen(kBlack, 1), centre, end);
+        const int steps = std::max(std::abs(end.x - centre.x), std::abs(end.y - centre.y));
+        const auto& bytes = b.bytes();
+        EXPECT_EQ(steps * 3, std::count(bytes.begin(), bytes.end(), 0));
+        EXPECT_EQ(kBlack, b.pixel(centre.x, centre.y));
+        EXPECT_EQ(kWhite, b.pixel(end.x, end.y));
+    }
+}
+
+TEST(Line, LineToItsOwnStartDrawsNothing)
+{
+    Bitmap b(10, 10);
+    for (const int width : {1, 2, 30})
+        EXPECT_TRUE(drawLine(b, Pen(kBlack, width), {5, 5}, {5, 5}).empty());
+    EXPECT_EQ(Bitmap(10, 10), b);
+}
+
+// The pencil's click is a line to the next pixel, and must leave a round dot as wide as the pen.
+TEST(Line, ClickLeavesRoundDotOfPenWidth)
+{
+    for (int width = 1; width <= Pen::kMaxWidth; ++width) {
+        SCOPED_TRACE("width " + std::to_string(width));
+        Bitmap b(240, 240);
+        const Rect changed = drawLine(b, Pen(kBlack, width), {120, 120}, {121, 120});
+        EXPECT_EQ(width, changed.height());
+        EXPECT_GE(changed.width(), width);
+        EXPECT_LE(changed.width(), width + 1);
+        // Rows are solid runs, symmetric both ways, widening towards the middle.
+        int previous = 0;
+        for (int y = changed.top; y < changed.bottom; ++y) {
+            int first = changed.right, last = changed.left - 1;
+            for (int x = changed.left; x < changed.right; ++x) {
+                ASSERT_EQ(b.pixel(x, y), b.pixel(changed.right - 1 - (x - changed.left), y)) << x << "," << y;
+                ASSERT_EQ(b.pixel(x, y), b.pixel(x, changed.bottom - 1 - (y - changed.top))) << x << "," << y;
+                if (b.pixel(x, y) == kBlack) {
+                    first = std::min(first, x);
+                    last = std::max(last, x);
+                }
+            }
+            for (int x = first; x <= last; ++x)
+                ASSERT_EQ(kBlack, b.pixel(x, y)) << "hole at " << x << "," << y;
+            if (y <= changed.top + (changed.height() - 1) / 2) {
+                ASSERT_GE(last - first, previous);
+            }
+            previous = last - first;
+        }
+        if (width >= 5) {
+            EXPECT_EQ(kWhite, b.pixel(changed.left, changed.top)) << "corners are cut round";
+        }
+    }
+}
+
+TEST(Figures, RectangleOutlineAndBrushInside)
+{
+    Bitmap b(8, 6);
+    drawRectangle(b, Pen(kBlack, 1), Brush(kRed, BrushStyle::Solid), {6, 5}, {1, 1});
+    EXPECT_BITMAP_EQ(bitmapFromAscii({
+                         "........",
+                         ".#####..",
+                         ".#rrr#..",
+                         ".#rrr#..",
+                         ".#####..",
+                         "........",
+                     }),
+        b);
+}
+
+TEST(Figures, EllipseAndRoundRectOutlines)
+{
+    Bitmap ellipse(9, 7);
+    drawEllipse(ellipse, Pen(kBlack, 1), Brush(kRed, BrushStyle::Solid), {0, 0}, {9, 7});
+    EXPECT_BITMAP_EQ(bitmapFromAscii({
+                         "..#####..",
+                         ".#rrrrr#.",
+                         "#rrrrrrr#",
+                         "#rrrrrrr#",
+                         "#rrrrrrr#",
+                         ".#rrrrr#.",
+                         "..#####..",
+                     }),
+        ellipse);
+
+    Bitmap rounded(12, 8);
+    drawRoundRect(rounded, Pen(kBlack, 1), kHollow, {1, 1}, {11, 7}, 6, 4);
+    EXPECT_BITMAP_EQ(bitmapFromAscii({
+                         "............",
+                         "..########..",
+                         ".#........#.",
+                         ".#........#.",
+                         ".#........#.",
+                         ".#........#.",
+                         "..########..",
+                         "............",
+                     }),
+        rounded);
+}
+
+// Every figure under test, drawn with a pen on a bitmap of 120 x 90.
+struct FigureCase {
+    const char* name;
+    std::function<void(Bitmap&, const Pen&)> draw;
+};
+
+const std::vector<FigureCase>& figureCases()
+{
+    static const std::vector<FigureCase> cases {
+        {"line", [](Bitmap& b, const Pen& p) { drawLine(b, p, {12, 70}, {95, 20}); }},
+        {"steep line off the edge", [](Bitmap& b, const Pen& p) { drawLine(b, p, {40, -101}, {70, 160}); }},
+        {"pencil drag far outside", [](Bitmap& b, const Pen& p) { drawLine(b, p, {-101, -101}, {760, 544}); }},
+        {"rectangle", [](Bitmap& b, const Pen& p) { drawRectangle(b, p, kHollow, {20, 15}, {100, 75}); }},
+        {"rectangle hanging off", [](Bitmap& b, const Pen& p) { drawRectangle(b, p, kHollow, {-30, 40}, {150, 120}); }},
+        {"ellipse", [](Bitmap& b, const Pen& p) { drawEllipse(b, p, kHollow, {10, 10}, {111, 80}); }},
+        {"thin ellipse", [](Bitmap& b, const Pen& p) { drawEllipse(b, p, kHollow, {10, 40}, {110, 47}); }},
+        {"ellipse hanging off", [](Bitmap& b, const Pen& p) { drawEllipse(b, p, kHollow, {-101, -20}, {80, 200}); }},
+        {"round rect", [](Bitmap& b, const Pen& p) { drawRoundRect(b, p, kHollow, {100, 80}, {15, 12}, -40, -30); }},
+        {"round rect hanging off",
+            [](Bitmap& b, const Pen& p) { drawRoundRect(b, p, kHollow, {-50, 30}, {200, 150}, 90, 60); }},
+    };
+    return cases;
+}
+
+// The rubber band is drawn in not-xor and taken away by drawing it again; at the end the figure is
+// drawn in copy mode over the last band. Each pixel must be covered once, so all of this holds.
+TEST(Figures, NotXorBandRestoresAndCopyCoversIt)
+{
+    const Bitmap noisy = testsupport::noisyPicture(120, 90);
+    const Bitmap white(120, 90);
+    for (const FigureCase& figure : figureCases()) {
+        for (int width = 1; width <= Pen::kMaxWidth; ++width) {
+            SCOPED_TRACE(std::string(figure.name) + ", width " + std::to_string(width));
+            const Pen band(kBlack, width, PenMode::NotXor);
+            const Pen copy(kBlack, width, PenMode::Copy);
+
+            Bitmap twice = noisy;
+            figure.draw(twice, band);
+            figure.draw(twice, band);
+            ASSERT_EQ(noisy, twice) << "not-xor drawn twice must restore";
+
+            Bitmap banded = white, copied = white;
+            figure.draw(banded, band);
+            figure.draw(copied, copy);
+            ASSERT_TRUE(testsupport::sameBitmap(copied, banded)) << "band must invert each pixel once";
+
+            figure.draw(banded, copy);
+            ASSERT_EQ(copied, banded) << "copy must cover the band";
+        }
+    }
+}
+
+TEST(Figures, CornersInEitherOrderDrawTheSame)
+{
+    using Box = std::function<void(Bitmap&, Point, Point)>;
+    const Pen pen(kBlack, 7);
+    const std::vector<Box> boxes {
+        [&](Bitmap& b, Point p, Point q) { drawRectangle(b, pen, kHollow, p, q); },
+        [&](Bitmap& b, Point p, Point q) { drawEllipse(b, pen, kHollow, p, q); },
+        [&](Bitmap& b, Point p, Point q) { drawRoundRect(b, pen, kHollow, p, q, 20, 12); },
+    };
+    for (const Box& box : boxes) {
+        Bitmap expected(80, 60);
+        box(expected, {10, 8}, {70, 50});
+        for (const auto& [p, q] : std::vector<std::pair<Point, Point>> {
+                 {{70, 50}, {10, 8}}, {{10, 50}, {70, 8}}, {{70, 8}, {10, 50}}}) {
+            Bitmap b(80, 60);
+            box(b, p, q);
+            EXPECT_EQ(expected, b);
+        }
+    }
+    Bitmap negativeCorner(80, 60), positiveCorner(80, 60);
+    drawRoundRect(negativeCorner, pen, kHollow, {10, 8}, {70, 50}, -20, -12);
+    drawRoundRect(positiveCorner, pen, kHollow, {10, 8}, {70, 50}, 20, 12);
+    EXPECT_EQ(positiveCorner, negativeCorner);
+}
+
+TEST(Figures, BoxWithoutWidthOrHeightDrawsNothing)
+{
+    Bitmap b(20, 20);
+    EXPECT_TRUE(drawRectangle(b, Pen(kBlack, 5), Brush(kRed, BrushStyle::Solid), {5, 5}, {5, 5}).empty());
+    EXPECT_TRUE(drawEllipse(b, Pen(kBlack, 5), kHollow, {5, 5}, {5, 15}).empty());
+    EXPECT_TRUE(drawRoundRect(b, Pen(kBlack, 5), kHollow, {5, 5}, {15, 5}, 4, 4).empty());
+    EXPECT_EQ(Bitmap(20, 20), b);
+}
+
+// Thin outlines step diagonally; the inside must still be sealed from a 4-connected fill.
+TEST(Figures, ThinOutlinesHoldAFill)
+{
+    const std::vector<std::pair<Point, Point>> boxes {{{3, 3}, {60, 40}}, {{5, 5}, {58, 11}}, {{2, 10}, {9, 45}},
+        {{20, 2}, {23, 46}}, {{1, 1}, {63, 47}}};
+    for (const auto& [p, q] : boxes) {
+        for (const bool ellipse : {true, false}) {
+            Bitmap b(64, 48);
+            if (ellipse)
+                drawEllipse(b, Pen(kBlack, 1), kHollow, p, q);
+            else
+                drawRoundRect(b, Pen(kBlack, 1), kHollow, p, q, 31, 17);
+            floodFillBorder(b, Brush(kRed, BrushStyle::Solid), {0, 0}, kBlack);
+            const Point middle {(p.x + q.x) / 2, (p.y + q.y) / 2};
+            EXPECT_EQ(kWhite, b.pixel(middle.x, middle.y)) << (ellipse ? "ellipse " : "round rect ") << q.x;
+        }
+    }
+}
+
+TEST(Figures, ChangedRectangleBoundsTheChange)
+{
+    Bitmap b(60, 40);
+    const Rect changed = drawEllipse(b, Pen(kBlack, 9), Brush(kRed, BrushStyle::Solid), {-20, 10}, {30, 30});
+    EXPECT_EQ((Rect {0, 6, 34, 34}), changed);
+    for (int y = 0; y < b.height(); ++y) {
+        for (int x = 0; x < b.width(); ++x)
+            ASSERT_TRUE(b.pixel(x, y) == kWhite || changed.contains({x, y})) << x << "," << y;
+    }
+}
+
+TEST(Figures, FarAwayCoordinatesAreClippedSafely)
+{
+    Bitmap b(50, 40);
+    const Pen pen(kBlack, 100);
+    drawLine(b, pen, {-2'000'000'000, 20}, {2'000'000'000, 20});
+    drawEllipse(b, pen, kHollow, {-2'000'000'000, -2'000'000'000}, {2'000'000'000, 2'000'000'000});
+    drawRoundRect(b, pen, Brush(kRed, BrushStyle::Solid), {-900'000, -5}, {25, 900'000}, 1'000'000, 1'000'000);
+    EXPECT_EQ(kBlack, b.pixel(0, 20));
+}
+
+// A freehand stroke is a chain of lines; each leaves out its end, which the next one starts with.
+TEST(Canvas, LineToChainsWithoutPaintingJointsTwice)
+{
+    Canvas canvas;
+    canvas.pen() = Pen(kBlack, 1, PenMode::NotXor);
+    Bitmap b(8, 6);
+    canvas.moveTo({1, 1});
+    for (const Point p : {Point {6, 1}, Point {6, 4}, Point {1, 4}})
+        canvas.lineTo(b, p);
+    EXPECT_EQ((Point {1, 4}), canvas.currentPoint());
+    EXPECT_BITMAP_EQ(bitmapFromAscii({
+                         "........",
+                         ".######.",
+                         "......#.",
+                         "......#.",
+                         "..#####.",
+                         "........",
+                     }),
+        b);
+}
+
+}  // namespace

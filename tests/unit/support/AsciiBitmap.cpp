@@ -1,0 +1,133 @@
+#include "support/AsciiBitmap.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <stdexcept>
+#include <utility>
+
+namespace testsupport {
+
+using raster::Bitmap;
+using raster::Colour;
+
+namespace {
+
+constexpr std::array<std::pair<char, Colour>, 10> kLetters {{
+    {'#', Colour::rgb(0, 0, 0)},
+    {'.', Colour::rgb(255, 255, 255)},
+    {'r', Colour::rgb(255, 0, 0)},
+    {'g', Colour::rgb(0, 255, 0)},
+    {'b', Colour::rgb(0, 0, 255)},
+    {'y', Colour::rgb(255, 255, 0)},
+    {'c', Colour::rgb(0, 255, 255)},
+    {'m', Colour::rgb(255, 0, 255)},
+    {'o', Colour::rgb(128, 128, 0)},
+    {'M', Colour::rgb(128, 0, 0)},
+}};
+
+// Large pictures show only this much around their differences.
+constexpr int kMaxShownWidth = 72;
+constexpr int kMaxShownHeight = 48;
+constexpr int kListedPixels = 5;
+
+std::string hex(Colour c)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%02x%02x%02x", c.red(), c.green(), c.blue());
+    return text;
+}
+
+}  // namespace
+
+Colour colourOfLetter(char letter)
+{
+    for (const auto& [l, c] : kLetters) {
+        if (l == letter)
+            return c;
+    }
+    throw std::invalid_argument(std::string("no colour for letter ") + letter);
+}
+
+char letterOfColour(Colour colour)
+{
+    for (const auto& [l, c] : kLetters) {
+        if (c == colour)
+            return l;
+    }
+    return '?';
+}
+
+Bitmap bitmapFromAscii(std::initializer_list<std::string_view> rows)
+{
+    const int width = rows.size() == 0 ? 0 : int(rows.begin()->size());
+    Bitmap bitmap(width, int(rows.size()));
+    int y = 0;
+    for (std::string_view row : rows) {
+        if (int(row.size()) != width)
+            throw std::invalid_argument("ASCII bitmap rows differ in length");
+        for (int x = 0; x < width; ++x)
+            bitmap.setPixel(x, y, colourOfLetter(row[std::size_t(x)]));
+        ++y;
+    }
+    return bitmap;
+}
+
+std::string asciiFromBitmap(const Bitmap& bitmap)
+{
+    std::string text;
+    for (int y = 0; y < bitmap.height(); ++y) {
+        for (int x = 0; x < bitmap.width(); ++x)
+            text += letterOfColour(bitmap.pixel(x, y));
+        text += '\n';
+    }
+    return text;
+}
+
+::testing::AssertionResult sameBitmap(const Bitmap& expected, const Bitmap& actual)
+{
+    if (expected.width() != actual.width() || expected.height() != actual.height()) {
+        return ::testing::AssertionFailure() << "size differs: expected " << expected.width() << "x"
+                                             << expected.height() << ", actual " << actual.width() << "x"
+                                             << actual.height();
+    }
+    int left = expected.width(), top = expected.height(), right = -1, bottom = -1, count = 0;
+    std::string listed;
+    for (int y = 0; y < expected.height(); ++y) {
+        for (int x = 0; x < expected.width(); ++x) {
+            if (expected.pixel(x, y) == actual.pixel(x, y))
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+            if (count++ < kListedPixels) {
+                listed += "  (" + std::to_string(x) + ", " + std::to_string(y) + ") expected "
+                    + hex(expected.pixel(x, y)) + ", actual " + hex(actual.pixel(x, y)) + "\n";
+            }
+        }
+    }
+    if (count == 0)
+        return ::testing::AssertionSuccess();
+
+    // Show a window around the differences, one pixel of context on each side where it fits.
+    left = std::max(0, left - 1);
+    top = std::max(0, top - 1);
+    right = std::min({expected.width() - 1, right + 1, left + kMaxShownWidth - 1});
+    bottom = std::min({expected.height() - 1, bottom + 1, top + kMaxShownHeight - 1});
+    std::string art = "  columns " + std::to_string(left) + ".." + std::to_string(right) + ", rows "
+        + std::to_string(top) + ".." + std::to_string(bottom) + " (expected | actual | differs)\n";
+    for (int y = top; y <= bottom; ++y) {
+        std::string e, a, d;
+        for (int x = left; x <= right; ++x) {
+            const bool same = expected.pixel(x, y) == actual.pixel(x, y);
+            e += letterOfColour(expected.pixel(x, y));
+            a += letterOfColour(actual.pixel(x, y));
+            d += same ? ' ' : 'X';
+        }
+        art += "  " + e + " | " + a + " | " + d + "\n";
+    }
+    return ::testing::AssertionFailure() << count << " pixels differ\n" << art << "first differences:\n" << listed;
+}
+
+}  // namespace testsupport

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "raster/Bitmap.h"
+#include "raster/Colour.h"
+
+// Tests that look like the picture: small bitmaps written as rows of letters, one a pixel, and
+// compared whole with a readable diff.
+//
+// Letters: '#' black, '.' white, 'r' red, 'g' green (0, 255, 0), 'b' blue, 'y' yellow, 'c' cyan,
+// 'm' magenta, 'o' olive (128, 128, 0), 'M' maroon (128, 0, 0). Other colours print as '?'.
+namespace testsupport {
+
+raster::Colour colourOfLetter(char letter);
+char letterOfColour(raster::Colour colour);
+
+// Rows of equal length, top row first.
+raster::Bitmap bitmapFromAscii(std::initializer_list<std::string_view> rows);
+std::string asciiFromBitmap(const raster::Bitmap& bitmap);
+
+// On a difference, shows expected, actual and a map of the differing pixels (around the
+// differences only, for large bitmaps) and the first differing pixels in hex.
+::testing::AssertionResult sameBitmap(const raster::Bitmap& expected, const raster::Bitmap& actual);
+
+}  // namespace testsupport
+
+#define EXPECT_BITMAP_EQ(expected, actual) EXPECT_TRUE(::testsupport::sameBitmap((expected), (actual)))
