@@ -1,0 +1,92 @@
+#include "raster/Blit.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+namespace raster {
+
+namespace {
+
+// Where area of source lands on target when its top-left corner goes to `at`, after clipping to both.
+struct Placement {
+    Rect onTarget;
+    Point fromSource;  // source pixel that lands on onTarget's top-left corner
+};
+
+std::optional<Placement> place(const Bitmap& target, Point at, const Bitmap& source, Rect area)
+{
+    const Rect inSource = area.intersected(Rect::fromSize(source.width(), source.height()));
+    if (inSource.empty())
+        return std::nullopt;
+    const int dx = at.x - area.left, dy = at.y - area.top;
+    const Rect moved {inSource.left + dx, inSource.top + dy, inSource.right + dx, inSource.bottom + dy};
+    const Rect onTarget = moved.intersected(Rect::fromSize(target.width(), target.height()));
+    if (onTarget.empty())
+        return std::nullopt;
+    return Placement {onTarget, {onTarget.left - dx, onTarget.top - dy}};
+}
+
+}  // namespace
+
+Rect copyRect(Bitmap& target, Point at, const Bitmap& source, Rect area)
+{
+    const std::optional<Placement> p = place(target, at, source, area);
+    if (!p)
+        return {};
+    const std::size_t bytes = std::size_t(p->onTarget.width()) * 3;
+    for (int y = 0; y < p->onTarget.height(); ++y) {
+        // memmove: a bitmap may be copied onto itself.
+        std::memmove(target.row(p->onTarget.top + y) + std::size_t(p->onTarget.left) * 3,
+            source.row(p->fromSource.y + y) + std::size_t(p->fromSource.x) * 3, bytes);
+    }
+    return p->onTarget;
+}
+
+Rect copyBitmap(Bitmap& target, Point at, const Bitmap& source)
+{
+    return copyRect(target, at, source, Rect::fromSize(source.width(), source.height()));
+}
+
+Bitmap cropped(const Bitmap& source, Rect area)
+{
+    const Rect inSource = area.intersected(Rect::fromSize(source.width(), source.height()));
+    Bitmap result(inSource.width(), inSource.height());
+    copyRect(result, {0, 0}, source, inSource);
+    return result;
+}
+
+Rect drawStretched(Bitmap& target, Rect into, const Bitmap& source)
+{
+    const Rect onTarget = into.intersected(Rect::fromSize(target.width(), target.height()));
+    if (onTarget.empty() || source.empty())
+        return {};
+    for (int y = onTarget.top; y < onTarget.bottom; ++y) {
+        const int sy = int(std::int64_t(y - into.top) * source.height() / into.height());
+        const std::uint8_t* from = source.row(sy);
+        std::uint8_t* to = target.row(y);
+        for (int x = onTarget.left; x < onTarget.right; ++x) {
+            const int sx = int(std::int64_t(x - into.left) * source.width() / into.width());
+            std::memcpy(to + std::size_t(x) * 3, from + std::size_t(sx) * 3, 3);
+        }
+    }
+    return onTarget;
+}
+
+Rect drawTransparent(Bitmap& target, Point at, const Bitmap& source)
+{
+    const std::optional<Placement> p = place(target, at, source, Rect::fromSize(source.width(), source.height()));
+    if (!p)
+        return {};
+    const Colour clear = source.pixel(0, source.height() - 1);
+    for (int y = 0; y < p->onTarget.height(); ++y) {
+        for (int x = 0; x < p->onTarget.width(); ++x) {
+            const Colour c = source.pixel(p->fromSource.x + x, p->fromSource.y + y);
+            if (c != clear)
+                target.setPixel(p->onTarget.left + x, p->onTarget.top + y, c);
+        }
+    }
+    return p->onTarget;
+}
+
+}  // namespace raster

@@ -1,0 +1,106 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "raster/Blit.h"
+#include "support/AsciiBitmap.h"
+
+namespace {
+
+using namespace raster;
+using testsupport::bitmapFromAscii;
+
+Bitmap source()
+{
+    return bitmapFromAscii({
+        "rg",
+        "by",
+    });
+}
+
+TEST(Copy, ClipsOnEverySide)
+{
+    struct Case {
+        Point at;
+        Rect changed;
+        std::vector<std::string_view> expected;
+    };
+    const std::vector<Case> cases {
+        {{1, 1}, {1, 1, 3, 3}, {"....", ".rg.", ".by."}},
+        {{-1, -1}, {0, 0, 1, 1}, {"y...", "....", "...."}},
+        {{3, 2}, {3, 2, 4, 3}, {"....", "....", "...r"}},
+        {{-1, 2}, {0, 2, 1, 3}, {"....", "....", "g..."}},
+        {{4, 0}, {}, {"....", "....", "...."}},
+    };
+    for (const Case& c : cases) {
+        Bitmap b(4, 3);
+        EXPECT_EQ(c.changed, copyBitmap(b, c.at, source())) << c.at.x << "," << c.at.y;
+        Bitmap expected(4, 3);
+        for (int y = 0; y < 3; ++y) {
+            for (int x = 0; x < 4; ++x)
+                expected.setPixel(x, y, testsupport::colourOfLetter(c.expected[std::size_t(y)][std::size_t(x)]));
+        }
+        EXPECT_BITMAP_EQ(expected, b);
+    }
+}
+
+TEST(Copy, AreaOffTheSourceKeepsTheRestInPlace)
+{
+    Bitmap b(4, 3);
+    copyRect(b, {0, 0}, source(), {-1, 1, 2, 3});
+    EXPECT_BITMAP_EQ(bitmapFromAscii({
+                         ".by.",
+                         "....",
+                         "....",
+                     }),
+        b);
+    EXPECT_BITMAP_EQ(bitmapFromAscii({"g", "y"}), cropped(source(), {1, -5, 9, 9}));
+    EXPECT_TRUE(cropped(source(), {5, 5, 9, 9}).empty());
+}
+
+TEST(Stretch, NearestPixelFillsTheRectangle)
+{
+    Bitmap b(5, 5);
+    EXPECT_EQ((Rect {0, 1, 4, 5}), drawStretched(b, {0, 1, 4, 5}, source()));
+    EXPECT_BITMAP_EQ(bitmapFromAscii({
+                         ".....",
+                         "rrgg.",
+                         "rrgg.",
+                         "bbyy.",
+                         "bbyy.",
+                     }),
+        b);
+    Bitmap clipped(3, 3);
+    drawStretched(clipped, {-2, -2, 4, 4}, source());
+    EXPECT_BITMAP_EQ(bitmapFromAscii({
+                         "rgg",
+                         "byy",
+                         "byy",
+                     }),
+        clipped);
+}
+
+// The bottom-left pixel names the colour that lets the picture show through.
+TEST(Transparent, BottomLeftColourLeavesTheTargetUnchanged)
+{
+    Bitmap b(4, 3, testsupport::colourOfLetter('c'));
+    drawTransparent(b, {1, 0},
+        bitmapFromAscii({
+            "M#.",
+            "#M.",
+            "MM#",
+        }));
+    EXPECT_BITMAP_EQ(bitmapFromAscii({
+                         "cc#.",
+                         "c#c.",
+                         "ccc#",
+                     }),
+        b);
+
+    Bitmap black(3, 2, testsupport::colourOfLetter('r'));
+    drawTransparent(black, {0, 0}, bitmapFromAscii({".#.", "#.M"}));
+    EXPECT_BITMAP_EQ(bitmapFromAscii({".r.", "r.M"}), black) << "a black corner makes black clear";
+}
+
+}  // namespace
