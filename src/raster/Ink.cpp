@@ -1,8 +1,5 @@
 #include "raster/Ink.h"
 
-#include <algorithm>
-#include <cstring>
-
 namespace raster {
 
 namespace {
@@ -29,20 +26,6 @@ void hatchRow(std::uint8_t* row, int x0, int x1, Colour colour, std::uint8_t pat
 }
 
 }  // namespace
-
-void fillRow(std::uint8_t* row, int x0, int x1, Colour colour)
-{
-    if (x1 <= x0)
-        return;
-    std::uint8_t* p = row + std::size_t(x0) * 3;
-    p[0] = colour.blue();
-    p[1] = colour.green();
-    p[2] = colour.red();
-    // Doubling copies: a long span costs a handful of memcpy calls instead of a byte loop.
-    const std::size_t total = std::size_t(x1 - x0) * 3;
-    for (std::size_t done = 3; done < total; done *= 2)
-        std::memcpy(p + done, p, std::min(done, total - done));
-}
 
 void inkPen(Bitmap& target, const SpanList& spans, const Pen& pen)
 {
