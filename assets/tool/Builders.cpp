@@ -4,7 +4,9 @@ namespace assets {
 
 const std::vector<Builder>& allBuilders()
 {
-    static const std::vector<Builder> builders = {};
+    static const std::vector<Builder> builders = {
+        {"button glyphs", [](const std::filesystem::path& f) { std::vector<BuiltResource> buildGlyphs(const std::filesystem::path&); return buildGlyphs(f); }},
+    };
     return builders;
 }
 
