@@ -64,8 +64,9 @@ struct BoxShape {
         if (!covers(seed) && !covers(++seed))
             return std::nullopt;
         const std::int64_t gy = gap(centreY, y0, y1);
-        const double reach = (rx == 0 || ry == 0) ? double(rx)
-                                                  : double(rx) * std::sqrt(std::max(0.0, 1.0 - double(gy) * double(gy) / (double(ry) * double(ry))));
+        const double reach = (rx == 0 || ry == 0)
+            ? double(rx)
+            : double(rx) * std::sqrt(std::max(0.0, 1.0 - double(gy) * double(gy) / (double(ry) * double(ry))));
         const PixelRange guess = pixelsStrictlyBetween(x0 - std::int64_t(reach), x1 + std::int64_t(reach));
         return exactRun(seed, guess.first, guess.last, covers);
     }

@@ -45,7 +45,8 @@ constexpr std::array<Pattern, 8> kPatterns {
 
 }  // namespace
 
-Brush::Brush(Colour colour, BrushStyle style) : colour_(colour)
+Brush::Brush(Colour colour, BrushStyle style)
+    : colour_(colour)
 {
     setStyle(style);
 }

@@ -12,10 +12,10 @@ enum class BrushStyle : std::uint8_t {
     Hollow = 1,  // paints nothing
     Horizontal = 2,
     Vertical = 3,
-    ForwardDiagonal = 4,   // lines falling from upper left to lower right
+    ForwardDiagonal = 4,  // lines falling from upper left to lower right
     BackwardDiagonal = 5,  // lines rising from lower left to upper right
-    Cross = 6,             // horizontal and vertical
-    DiagonalCross = 7,     // both diagonals
+    Cross = 6,  // horizontal and vertical
+    DiagonalCross = 7,  // both diagonals
 };
 
 // What paints the inside of figures and the flood fills. A hatch style paints only its lines, in an

@@ -55,8 +55,7 @@ struct Run {
 
 // The exact run of a convex row set that contains pixel seed, starting from guessed ends that are
 // at most a pixel or two off: the guesses come from floating point, the answer from covers().
-template <class Covers>
-Run exactRun(std::int64_t seed, std::int64_t guessFirst, std::int64_t guessLast, Covers covers)
+template <class Covers> Run exactRun(std::int64_t seed, std::int64_t guessFirst, std::int64_t guessLast, Covers covers)
 {
     std::int64_t first = std::min(guessFirst, seed);
     if (covers(first)) {

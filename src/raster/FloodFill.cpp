@@ -22,7 +22,8 @@ struct PixelRow {
     int wideEnd;  // pixels before this column may be loaded four bytes at a time
 
     PixelRow(const Bitmap& bitmap, int y)
-        : bytes(bitmap.row(y)), wideEnd(y + 1 < bitmap.height() ? bitmap.width() : bitmap.width() - 1)
+        : bytes(bitmap.row(y))
+        , wideEnd(y + 1 < bitmap.height() ? bitmap.width() : bitmap.width() - 1)
     {
     }
 
@@ -55,10 +56,14 @@ struct IsColour {
 
 // Painting solid takes pixels out of the area by itself whenever the paint colour fails the test:
 // then no visited mask is needed.
-template <class Test>
-class PaintedRegion {
+template <class Test> class PaintedRegion {
 public:
-    PaintedRegion(Bitmap& target, Colour paint, Test test) : target_(target), paint_(paint), test_(test) {}
+    PaintedRegion(Bitmap& target, Colour paint, Test test)
+        : target_(target)
+        , paint_(paint)
+        , test_(test)
+    {
+    }
 
     struct Row {
         PixelRow pixels;
@@ -108,11 +113,13 @@ private:
 };
 
 // Any brush, hatches included (they leave pixels between their lines unchanged and so still inside).
-template <class Test>
-class MaskedRegion {
+template <class Test> class MaskedRegion {
 public:
     MaskedRegion(Bitmap& target, const Brush& brush, Test test)
-        : target_(target), brush_(brush), test_(test), visited_(target.width(), target.height())
+        : target_(target)
+        , brush_(brush)
+        , test_(test)
+        , visited_(target.width(), target.height())
     {
     }
 
@@ -141,7 +148,10 @@ private:
 class SolidBorderRegion {
 public:
     SolidBorderRegion(Bitmap& target, Colour paint, Colour border)
-        : target_(target), paint_(paint), paintKey_(keyOf(paint)), borderKey_(keyOf(border))
+        : target_(target)
+        , paint_(paint)
+        , paintKey_(keyOf(paint))
+        , borderKey_(keyOf(border))
         , visited_(target.width(), target.height())
     {
     }
@@ -172,8 +182,7 @@ private:
     VisitedMask visited_;
 };
 
-template <class Region>
-Rect run(Bitmap& target, Region region, Point start)
+template <class Region> Rect run(Bitmap& target, Region region, Point start)
 {
     return fill::scanlineFill(region, target.width(), target.height(), start);
 }

@@ -5,8 +5,7 @@ namespace raster {
 namespace {
 
 // Applies op to each of the three channel bytes of pixels [x0, x1), with the matching pen channel.
-template <class Op>
-void forEachChannel(std::uint8_t* row, int x0, int x1, Colour colour, Op op)
+template <class Op> void forEachChannel(std::uint8_t* row, int x0, int x1, Colour colour, Op op)
 {
     const std::uint8_t channels[3] = {colour.blue(), colour.green(), colour.red()};
     std::uint8_t* p = row + std::size_t(x0) * 3;
@@ -37,14 +36,12 @@ void inkPen(Bitmap& target, const SpanList& spans, const Pen& pen)
             fillRow(row, s.x0, s.x1, c);
             break;
         case PenMode::NotXor:
-            forEachChannel(row, s.x0, s.x1, c, [](std::uint8_t px, std::uint8_t pen) {
-                return std::uint8_t(~(pen ^ px));
-            });
+            forEachChannel(
+                row, s.x0, s.x1, c, [](std::uint8_t px, std::uint8_t pen) { return std::uint8_t(~(pen ^ px)); });
             break;
         case PenMode::Mask:
-            forEachChannel(row, s.x0, s.x1, c, [](std::uint8_t px, std::uint8_t pen) {
-                return std::uint8_t(pen & px);
-            });
+            forEachChannel(
+                row, s.x0, s.x1, c, [](std::uint8_t px, std::uint8_t pen) { return std::uint8_t(pen & px); });
             break;
         }
     }

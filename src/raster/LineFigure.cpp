@@ -117,10 +117,10 @@ SpanList wideLine(Point from, Point to, int penWidth, int width, int height)
 {
     // An even pen is centred on the corner above-left of the pixel, so that it covers exactly penWidth rows.
     const std::int64_t shift = penWidth % 2 == 0 ? 1 : 0;
-    const Stadium stadium {centreOf(from.x) - shift, centreOf(from.y) - shift, centreOf(to.x) - shift,
-        centreOf(to.y) - shift, penWidth};
-    const PixelRange rows = pixelsStrictlyBetween(std::min(stadium.ay, stadium.by) - stadium.r,
-        std::max(stadium.ay, stadium.by) + stadium.r);
+    const Stadium stadium {
+        centreOf(from.x) - shift, centreOf(from.y) - shift, centreOf(to.x) - shift, centreOf(to.y) - shift, penWidth};
+    const PixelRange rows = pixelsStrictlyBetween(
+        std::min(stadium.ay, stadium.by) - stadium.r, std::max(stadium.ay, stadium.by) + stadium.r);
 
     SpanList spans;
     for (std::int64_t y = std::max<std::int64_t>(rows.first, 0); y <= std::min<std::int64_t>(rows.last, height - 1);

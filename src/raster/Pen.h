@@ -8,9 +8,9 @@ namespace raster {
 
 // How a pen's colour meets the pixels it covers, channel by channel.
 enum class PenMode {
-    Copy,    // the pen colour replaces the pixel
+    Copy,  // the pen colour replaces the pixel
     NotXor,  // ~(pen ^ pixel): a black pen inverts, and the same figure drawn again restores
-    Mask,    // pen & pixel: the marker, whose colours mix and darken
+    Mask,  // pen & pixel: the marker, whose colours mix and darken
 };
 
 // A solid pen with round ends; the width is the diameter of its tip in pixels.
@@ -20,7 +20,12 @@ public:
     static constexpr int kMaxWidth = 100;
 
     Pen() = default;
-    Pen(Colour colour, int width, PenMode mode = PenMode::Copy) : colour_(colour), mode_(mode) { setWidth(width); }
+    Pen(Colour colour, int width, PenMode mode = PenMode::Copy)
+        : colour_(colour)
+        , mode_(mode)
+    {
+        setWidth(width);
+    }
 
     Colour colour() const { return colour_; }
     int width() const { return width_; }

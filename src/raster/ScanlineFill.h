@@ -45,8 +45,7 @@ private:
 
 }  // namespace detail
 
-template <class Region>
-Rect scanlineFill(Region& region, int width, int height, Point start)
+template <class Region> Rect scanlineFill(Region& region, int width, int height, Point start)
 {
     using detail::Pending;
     if (!Rect::fromSize(width, height).contains(start) || !region.row(start.y).inside(start.x))

@@ -1,9 +1,8 @@
 // Runs every registered benchmark, then prints one summary: each benchmark's time, its ratio to
 // memcpy of one picture, and its ratio to any reference registered beside it (see BenchSupport.h).
 
-#include <benchmark/benchmark.h>
-
 #include <algorithm>
+#include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
 #include <string>

@@ -87,9 +87,9 @@ std::string asciiFromBitmap(const Bitmap& bitmap)
 ::testing::AssertionResult sameBitmap(const Bitmap& expected, const Bitmap& actual)
 {
     if (expected.width() != actual.width() || expected.height() != actual.height()) {
-        return ::testing::AssertionFailure() << "size differs: expected " << expected.width() << "x"
-                                             << expected.height() << ", actual " << actual.width() << "x"
-                                             << actual.height();
+        return ::testing::AssertionFailure()
+            << "size differs: expected " << expected.width() << "x" << expected.height() << ", actual "
+            << actual.width() << "x" << actual.height();
     }
     int left = expected.width(), top = expected.height(), right = -1, bottom = -1, count = 0;
     std::string listed;

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <string>
 #include <string_view>

@@ -17,8 +17,8 @@ inline raster::Bitmap noisyPicture(int width, int height)
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             picture.setPixel(x, y,
-                raster::Colour::rgb(std::uint8_t(x * 7 + y * 13), std::uint8_t(x * 3 + y * 5 + 40),
-                    std::uint8_t(x * 11 + y * 2 + 90)));
+                raster::Colour::rgb(
+                    std::uint8_t(x * 7 + y * 13), std::uint8_t(x * 3 + y * 5 + 40), std::uint8_t(x * 11 + y * 2 + 90)));
         }
     }
     return picture;
