@@ -125,7 +125,7 @@ std::string asciiFromBitmap(const Bitmap& bitmap)
             a += letterOfColour(actual.pixel(x, y));
             d += same ? ' ' : 'X';
         }
-        art += "  " + e + " | " + a + " | " + d + "\n";
+        art.append("  ").append(e).append(" | ").append(a).append(" | ").append(d).append("\n");
     }
     return ::testing::AssertionFailure() << count << " pixels differ\n" << art << "first differences:\n" << listed;
 }
