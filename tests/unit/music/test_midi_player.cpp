@@ -1,0 +1,238 @@
+// The MIDI player through FluidSynth's file driver, so that the tests need no sound card: the
+// end-of-play notice, stopping, resuming, starting over, and silence for everything broken.
+#include <chrono>
+#include <condition_variable>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <thread>
+
+#include "platform/MidiPlayer.h"
+#include "support/TempFolder.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr auto kGenerousWait = 10s;
+
+// Half a second of music: two eighth notes at 120 beats a minute, 120 ticks a quarter.
+std::string shortTune()
+{
+    // clang-format off
+    const unsigned char bytes[] = {
+        'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 0, 0, 1, 0, 120,
+        'M', 'T', 'r', 'k', 0, 0, 0, 30,
+        0, 0xFF, 0x51, 3, 0x07, 0xA1, 0x20,  // tempo: 500000 microseconds a quarter
+        0, 0xC0, 0,                          // piano
+        0, 0x90, 60, 100, 60, 0x80, 60, 64,  // C4, an eighth
+        0, 0x90, 64, 100, 60, 0x80, 64, 64,  // E4, an eighth
+        0, 0xFF, 0x2F, 0};
+    // clang-format on
+    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
+
+// Counts end-of-play notices, which arrive on FluidSynth's thread.
+class Notices {
+public:
+    platform::MidiPlayer::EndNotice notice()
+    {
+        return [this] {
+            std::lock_guard lock(mutex_);
+            ++count_;
+            arrived_.notify_all();
+        };
+    }
+
+    bool waitFor(int count)
+    {
+        std::unique_lock lock(mutex_);
+        return arrived_.wait_for(lock, kGenerousWait, [&] { return count_ >= count; });
+    }
+
+    int count()
+    {
+        std::lock_guard lock(mutex_);
+        return count_;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    int count_ = 0;
+};
+
+class MidiPlayerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!std::filesystem::exists(platform::kSystemSoundFont))
+            GTEST_SKIP() << "no General MIDI soundfont installed";
+        tune = folder.write("tune.mid", shortTune());
+    }
+
+    platform::MidiOutput toFile() const { return {platform::kSystemSoundFont, "file", folder.path() + "sound.raw"}; }
+
+    // True when the sound file holds something louder than silence.
+    bool soundWasWritten() const
+    {
+        const std::string samples = folder.read("sound.raw");
+        for (std::size_t i = 0; i + 1 < samples.size(); i += 2) {
+            const int sample = std::int16_t(std::uint8_t(samples[i]) | std::uint8_t(samples[i + 1]) << 8);
+            if (sample > 300 || sample < -300)
+                return true;
+        }
+        return false;
+    }
+
+    TempFolder folder;
+    std::string tune;
+    Notices notices;
+};
+
+TEST_F(MidiPlayerTest, NoticeComesOnceWhenThePieceEnds)
+{
+    platform::MidiPlayer player(toFile());
+    player.setFileName(tune);
+    ASSERT_TRUE(player.open());
+    ASSERT_TRUE(player.play(notices.notice()));
+    ASSERT_TRUE(notices.waitFor(1));
+    // The sound dies away for a while after the end; no second notice comes meanwhile.
+    std::this_thread::sleep_for(500ms);
+    player.close();
+    EXPECT_EQ(notices.count(), 1);
+    EXPECT_TRUE(soundWasWritten());
+}
+
+TEST_F(MidiPlayerTest, PlayAfterTheEndStartsOverAndNoticesAgain)
+{
+    // The animation loops its tune this way: each notice plays it again.
+    platform::MidiPlayer player(toFile());
+    player.setFileName(tune);
+    ASSERT_TRUE(player.open());
+    ASSERT_TRUE(player.play(notices.notice()));
+    ASSERT_TRUE(notices.waitFor(1));
+    ASSERT_TRUE(player.play(notices.notice()));
+    EXPECT_TRUE(notices.waitFor(2));
+    // Once the music has died away, play() still starts it over.
+    std::this_thread::sleep_for(4s);
+    ASSERT_TRUE(player.play(notices.notice()));
+    EXPECT_TRUE(notices.waitFor(3));
+}
+
+TEST_F(MidiPlayerTest, StopCancelsTheNoticeAndPlayResumes)
+{
+    platform::MidiPlayer player(toFile());
+    player.setFileName(tune);
+    ASSERT_TRUE(player.open());
+    ASSERT_TRUE(player.play(notices.notice()));
+    player.stop();
+    std::this_thread::sleep_for(1s);  // twice the piece: it would have ended by now
+    EXPECT_EQ(notices.count(), 0);
+
+    ASSERT_TRUE(player.play(notices.notice()));
+    EXPECT_TRUE(notices.waitFor(1));
+}
+
+TEST_F(MidiPlayerTest, RewindCancelsTheNoticeAndPlayStartsFromTheBeginning)
+{
+    // Switching the animation's music on: stop, rewind, play.
+    platform::MidiPlayer player(toFile());
+    player.setFileName(tune);
+    ASSERT_TRUE(player.open());
+    ASSERT_TRUE(player.play(notices.notice()));
+    player.stop();
+    player.rewind();
+    player.rewind();
+    std::this_thread::sleep_for(1s);
+    EXPECT_EQ(notices.count(), 0);
+    ASSERT_TRUE(player.play(notices.notice()));
+    EXPECT_TRUE(notices.waitFor(1));
+}
+
+TEST_F(MidiPlayerTest, ClosingWhilePlayingIsQuietAndSafe)
+{
+    {
+        platform::MidiPlayer player(toFile());
+        player.setFileName(tune);
+        ASSERT_TRUE(player.open());
+        ASSERT_TRUE(player.play(notices.notice()));
+    }  // destroyed mid-piece
+    platform::MidiPlayer player(toFile());
+    player.setFileName(tune);
+    ASSERT_TRUE(player.open());
+    ASSERT_TRUE(player.play(notices.notice()));
+    player.close();
+    player.close();
+    player.stop();
+    player.rewind();
+    EXPECT_FALSE(player.play(notices.notice()));
+    std::this_thread::sleep_for(1s);
+    EXPECT_EQ(notices.count(), 0);
+}
+
+TEST_F(MidiPlayerTest, EveryOperationIsSafeWithNothingOpen)
+{
+    platform::MidiPlayer player(toFile());
+    player.stop();
+    player.rewind();
+    player.close();
+    EXPECT_FALSE(player.play(notices.notice()));
+    EXPECT_FALSE(player.open());  // no file named
+}
+
+struct Silence {
+    const char* name;
+    std::function<void(std::string& bytes)> spoil;  // null: the file is missing
+    const char* soundFont = platform::kSystemSoundFont;
+    const char* driver = "file";
+};
+
+class MidiPlayerSilence : public MidiPlayerTest, public testing::WithParamInterface<Silence> { };
+
+TEST_P(MidiPlayerSilence, OpenAndPlayFailWithoutThrowing)
+{
+    const Silence& row = GetParam();
+    std::string bytes = shortTune();
+    if (row.spoil) {
+        row.spoil(bytes);
+        folder.write("tune.mid", bytes);
+    } else {
+        std::filesystem::remove(tune);
+    }
+    platform::MidiPlayer player({row.soundFont, row.driver, folder.path() + "sound.raw"});
+    player.setFileName(tune);
+    EXPECT_FALSE(player.open());
+    EXPECT_FALSE(player.play(notices.notice()));
+    player.stop();
+    player.close();
+}
+
+void setByte(std::string& bytes, std::size_t at, unsigned char value)
+{
+    bytes[at] = char(value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Music, MidiPlayerSilence,
+    testing::Values(Silence {"MissingFile", nullptr}, Silence {"EmptyFile", [](std::string& b) { b.clear(); }},
+        Silence {"NotMidi", [](std::string& b) { b = "just some text, no music at all"; }},
+        Silence {"WrongHeader", [](std::string& b) { setByte(b, 3, 'x'); }},
+        Silence {"NoTracks", [](std::string& b) { setByte(b, 11, 0); }},
+        Silence {"FormatTwo", [](std::string& b) { setByte(b, 9, 2); }},
+        Silence {"FrameDivision", [](std::string& b) { setByte(b, 12, 0xE7); }},
+        Silence {"Truncated", [](std::string& b) { b.resize(b.size() - 1); }},
+        Silence {"ChunkLongerThanFile", [](std::string& b) { setByte(b, 21, 31); }},
+        Silence {"NoEndOfTrack",
+            [](std::string& b) {
+                b.resize(b.size() - 4);
+                setByte(b, 21, 26);
+            }},
+        Silence {"DataWithoutStatus", [](std::string& b) { setByte(b, 30, 0x40); }},
+        Silence {"UndefinedStatus", [](std::string& b) { setByte(b, 33, 0xF4); }},
+        Silence {"MissingSoundFont", [](std::string&) {}, "no-such-soundfont.sf2"},
+        Silence {"NoAudioDevice", [](std::string&) {}, platform::kSystemSoundFont, "no-such-driver"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
