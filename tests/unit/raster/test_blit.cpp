@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <string>
 #include <vector>
 
 #include "raster/Blit.h"
@@ -35,12 +34,7 @@ TEST(Copy, ClipsOnEverySide)
     for (const Case& c : cases) {
         Bitmap b(4, 3);
         EXPECT_EQ(c.changed, copyBitmap(b, c.at, source())) << c.at.x << "," << c.at.y;
-        Bitmap expected(4, 3);
-        for (int y = 0; y < 3; ++y) {
-            for (int x = 0; x < 4; ++x)
-                expected.setPixel(x, y, testsupport::colourOfLetter(c.expected[std::size_t(y)][std::size_t(x)]));
-        }
-        EXPECT_BITMAP_EQ(expected, b);
+        EXPECT_BITMAP_EQ(bitmapFromAscii(c.expected), b);
     }
 }
 

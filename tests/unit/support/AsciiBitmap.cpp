@@ -60,7 +60,12 @@ char letterOfColour(Colour colour)
 
 Bitmap bitmapFromAscii(std::initializer_list<std::string_view> rows)
 {
-    const int width = rows.size() == 0 ? 0 : int(rows.begin()->size());
+    return bitmapFromAscii(std::vector<std::string_view>(rows));
+}
+
+Bitmap bitmapFromAscii(const std::vector<std::string_view>& rows)
+{
+    const int width = rows.empty() ? 0 : int(rows.front().size());
     Bitmap bitmap(width, int(rows.size()));
     int y = 0;
     for (std::string_view row : rows) {

@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "raster/Bitmap.h"
 #include "raster/Colour.h"
@@ -18,7 +19,8 @@ namespace testsupport {
 raster::Colour colourOfLetter(char letter);
 char letterOfColour(raster::Colour colour);
 
-// Rows of equal length, top row first.
+// Rows of equal length, top row first; the vector form serves tables of cases.
+raster::Bitmap bitmapFromAscii(const std::vector<std::string_view>& rows);
 raster::Bitmap bitmapFromAscii(std::initializer_list<std::string_view> rows);
 std::string asciiFromBitmap(const raster::Bitmap& bitmap);
 
