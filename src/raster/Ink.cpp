@@ -16,10 +16,14 @@ template <class Op> void forEachChannel(std::uint8_t* row, int x0, int x1, Colou
     }
 }
 
+// Visits only the painted columns: hatches paint one or two pixels in eight.
 void hatchRow(std::uint8_t* row, int x0, int x1, Colour colour, std::uint8_t pattern)
 {
-    for (int x = x0; x < x1; ++x) {
-        if (pattern & (1u << (x & 7)))
+    for (int column = 0; column < 8; ++column) {
+        if (!(pattern & (1u << column)))
+            continue;
+        // The first x from x0 on with x % 8 == column.
+        for (int x = x0 + ((column - x0) & 7); x < x1; x += 8)
             fillRow(row, x, x + 1, colour);
     }
 }
