@@ -1,6 +1,7 @@
 #include "raster/Blit.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 
@@ -19,12 +20,15 @@ std::optional<Placement> place(const Bitmap& target, Point at, const Bitmap& sou
     const Rect inSource = area.intersected(Rect::fromSize(source.width(), source.height()));
     if (inSource.empty())
         return std::nullopt;
-    const int dx = at.x - area.left, dy = at.y - area.top;
-    const Rect moved {inSource.left + dx, inSource.top + dy, inSource.right + dx, inSource.bottom + dy};
-    const Rect onTarget = moved.intersected(Rect::fromSize(target.width(), target.height()));
-    if (onTarget.empty())
+    // In 64 bits: positions far off the target must not wrap round onto it.
+    const std::int64_t dx = std::int64_t(at.x) - area.left, dy = std::int64_t(at.y) - area.top;
+    const std::int64_t left = std::max<std::int64_t>(inSource.left + dx, 0);
+    const std::int64_t top = std::max<std::int64_t>(inSource.top + dy, 0);
+    const std::int64_t right = std::min<std::int64_t>(inSource.right + dx, target.width());
+    const std::int64_t bottom = std::min<std::int64_t>(inSource.bottom + dy, target.height());
+    if (left >= right || top >= bottom)
         return std::nullopt;
-    return Placement {onTarget, {onTarget.left - dx, onTarget.top - dy}};
+    return Placement {{int(left), int(top), int(right), int(bottom)}, {int(left - dx), int(top - dy)}};
 }
 
 }  // namespace
@@ -61,12 +65,14 @@ Rect drawStretched(Bitmap& target, Rect into, const Bitmap& source)
     const Rect onTarget = into.intersected(Rect::fromSize(target.width(), target.height()));
     if (onTarget.empty() || source.empty())
         return {};
+    const std::int64_t intoWidth = std::int64_t(into.right) - into.left;
+    const std::int64_t intoHeight = std::int64_t(into.bottom) - into.top;
     for (int y = onTarget.top; y < onTarget.bottom; ++y) {
-        const int sy = int(std::int64_t(y - into.top) * source.height() / into.height());
+        const int sy = int((std::int64_t(y) - into.top) * source.height() / intoHeight);
         const std::uint8_t* from = source.row(sy);
         std::uint8_t* to = target.row(y);
         for (int x = onTarget.left; x < onTarget.right; ++x) {
-            const int sx = int(std::int64_t(x - into.left) * source.width() / into.width());
+            const int sx = int((std::int64_t(x) - into.left) * source.width() / intoWidth);
             std::memcpy(to + std::size_t(x) * 3, from + std::size_t(sx) * 3, 3);
         }
     }

@@ -74,12 +74,13 @@ struct BoxShape {
 
 }  // namespace
 
+// Corners are clamped first, so that box sizes and corner sizes stay well inside int.
 BoxFigure::BoxFigure(Point corner, Point oppositeCorner, int cornerWidth, int cornerHeight)
-    : box_ {std::min(corner.x, oppositeCorner.x), std::min(corner.y, oppositeCorner.y),
-        std::max(corner.x, oppositeCorner.x), std::max(corner.y, oppositeCorner.y)}
-    , cornerWidth_(std::abs(cornerWidth))
-    , cornerHeight_(std::abs(cornerHeight))
+    : cornerWidth_(int(std::min<std::int64_t>(std::llabs(cornerWidth), 2 * kCoordinateLimit)))
+    , cornerHeight_(int(std::min<std::int64_t>(std::llabs(cornerHeight), 2 * kCoordinateLimit)))
 {
+    const Point a = clampPoint(corner), b = clampPoint(oppositeCorner);
+    box_ = {std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)};
 }
 
 BoxFigure BoxFigure::rectangle(Point corner, Point oppositeCorner)
@@ -89,7 +90,8 @@ BoxFigure BoxFigure::rectangle(Point corner, Point oppositeCorner)
 
 BoxFigure BoxFigure::ellipse(Point corner, Point oppositeCorner)
 {
-    return {corner, oppositeCorner, std::abs(oppositeCorner.x - corner.x), std::abs(oppositeCorner.y - corner.y)};
+    const Point a = clampPoint(corner), b = clampPoint(oppositeCorner);
+    return {a, b, std::abs(b.x - a.x), std::abs(b.y - a.y)};
 }
 
 BoxFigure BoxFigure::roundRect(Point corner, Point oppositeCorner, int cornerWidth, int cornerHeight)
@@ -99,16 +101,14 @@ BoxFigure BoxFigure::roundRect(Point corner, Point oppositeCorner, int cornerWid
 
 BoxFigure::Coverage BoxFigure::cover(int penWidth, int width, int height) const
 {
-    const Point lowCorner = clampPoint({box_.left, box_.top});
-    const Point highCorner = clampPoint({box_.right, box_.bottom});
-    if (highCorner.x <= lowCorner.x || highCorner.y <= lowCorner.y)
+    if (box_.empty())
         return {};
 
     // The outline runs through the centres of the box's edge pixels; an even pen sits on the corners
     // above-left of them instead, so that it is exactly penWidth pixels thick.
     const std::int64_t shift = penWidth % 2 == 0 ? 1 : 0;
-    const std::int64_t left = centreOf(lowCorner.x) - shift, right = centreOf(highCorner.x - 1) - shift;
-    const std::int64_t top = centreOf(lowCorner.y) - shift, bottom = centreOf(highCorner.y - 1) - shift;
+    const std::int64_t left = centreOf(box_.left) - shift, right = centreOf(box_.right - 1) - shift;
+    const std::int64_t top = centreOf(box_.top) - shift, bottom = centreOf(box_.bottom - 1) - shift;
     // A corner ellipse w pixels wide has its outline through pixel centres w - 1 apart.
     const std::int64_t rx = std::clamp<std::int64_t>(cornerWidth_ - 1, 0, (right - left) / 2);
     const std::int64_t ry = std::clamp<std::int64_t>(cornerHeight_ - 1, 0, (bottom - top) / 2);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <limits>
 #include <vector>
 
 #include "raster/Blit.h"
@@ -30,6 +31,8 @@ TEST(Copy, ClipsOnEverySide)
         {{3, 2}, {3, 2, 4, 3}, {"....", "....", "...r"}},
         {{-1, 2}, {0, 2, 1, 3}, {"....", "....", "g..."}},
         {{4, 0}, {}, {"....", "....", "...."}},
+        {{std::numeric_limits<int>::min(), 1}, {}, {"....", "....", "...."}},
+        {{1, std::numeric_limits<int>::max()}, {}, {"....", "....", "...."}},
     };
     for (const Case& c : cases) {
         Bitmap b(4, 3);

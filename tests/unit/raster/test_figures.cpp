@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -261,6 +262,7 @@ TEST(Figures, FarAwayCoordinatesAreClippedSafely)
     drawLine(b, pen, {-2'000'000'000, 20}, {2'000'000'000, 20});
     drawEllipse(b, pen, kHollow, {-2'000'000'000, -2'000'000'000}, {2'000'000'000, 2'000'000'000});
     drawRoundRect(b, pen, Brush(kRed, BrushStyle::Solid), {-900'000, -5}, {25, 900'000}, 1'000'000, 1'000'000);
+    drawRoundRect(b, pen, kHollow, {0, 0}, {50, 40}, std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     EXPECT_EQ(kBlack, b.pixel(0, 20));
 }
 
