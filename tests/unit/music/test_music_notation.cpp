@@ -1,0 +1,146 @@
+// The tune notation: what a correct file means, and a clear file:line message for each kind
+// of mistake a composer makes.
+// The parser joins unit_tests through tests/CMakeLists.txt, which also puts assets/ on the
+// include path; until it does, this file compiles to nothing.
+#if __has_include("tool/MusicNotation.h")
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+#include <stdexcept>
+
+#include "tool/MusicNotation.h"
+
+namespace {
+
+constexpr int kTicks = 120;
+
+assets::Tune parse(const std::string& text, int ticksPerQuarter = kTicks)
+{
+    return assets::parseTune(text, "test.tune", ticksPerQuarter);
+}
+
+struct NoteCase {
+    const char* token;
+    int key;
+    std::uint32_t ticks;
+};
+
+class NoteToken : public testing::TestWithParam<NoteCase> { };
+
+TEST_P(NoteToken, GivesKeyAndLength)
+{
+    const assets::Tune tune = parse(std::string("track t\ninstrument 1\n") + GetParam().token + "\n");
+    ASSERT_EQ(tune.tracks.size(), 1u);
+    ASSERT_EQ(tune.tracks[0].notes.size(), 1u);
+    EXPECT_EQ(tune.tracks[0].notes[0].key, GetParam().key);
+    EXPECT_EQ(tune.tracks[0].notes[0].length, GetParam().ticks);
+    EXPECT_EQ(tune.lengthTicks, GetParam().ticks);
+}
+
+INSTANTIATE_TEST_SUITE_P(Music, NoteToken,
+    testing::Values(NoteCase {"C4/4", 60, 120}, NoteCase {"C#4/8", 61, 60}, NoteCase {"Db4/8", 61, 60},
+        NoteCase {"Bb3/2", 58, 240}, NoteCase {"A4/4.", 69, 180}, NoteCase {"E5/16", 76, 30},
+        NoteCase {"G5/16.", 79, 45}, NoteCase {"C-1/1", 0, 480}, NoteCase {"G9/1.", 127, 720}));
+
+TEST(MusicNotation, ReadsTracksChordsRestsAndDefines)
+{
+    const assets::Tune tune = parse(R"(// a comment line
+tempo 90
+time 3/4
+define up C4/8 E4/8 G4/4   // a named run
+track one
+instrument 74
+velocity 50
+@up r/4 | C4+E4+G4/2. |
+track two
+channel 5
+instrument 1
+velocity 127
+r/2. | @up r/4 |
+)");
+    EXPECT_EQ(tune.beatsPerMinute, 90);
+    EXPECT_EQ(tune.beatsPerBar, 3);
+    EXPECT_EQ(tune.beatValue, 4);
+    EXPECT_EQ(tune.lengthTicks, 720u);
+    ASSERT_EQ(tune.tracks.size(), 2u);
+
+    const assets::TuneTrack& one = tune.tracks[0];
+    EXPECT_EQ(one.name, "one");
+    EXPECT_EQ(one.program, 73);
+    EXPECT_EQ(one.channel, 0);
+    const auto note = [](std::uint32_t start, std::uint32_t length, int key, int velocity) {
+        return std::tuple(start, length, key, velocity);
+    };
+    const auto notesOf = [](const assets::TuneTrack& track) {
+        std::vector<std::tuple<std::uint32_t, std::uint32_t, int, int>> notes;
+        for (const assets::TuneNote& n : track.notes)
+            notes.emplace_back(n.start, n.length, n.key, n.velocity);
+        return notes;
+    };
+    EXPECT_THAT(notesOf(one),
+        testing::ElementsAre(note(0, 60, 60, 50), note(60, 60, 64, 50), note(120, 120, 67, 50), note(360, 360, 60, 50),
+            note(360, 360, 64, 50), note(360, 360, 67, 50)));
+
+    const assets::TuneTrack& two = tune.tracks[1];
+    EXPECT_EQ(two.channel, 4);
+    EXPECT_EQ(two.program, 0);
+    EXPECT_THAT(
+        notesOf(two), testing::ElementsAre(note(360, 60, 60, 127), note(420, 60, 64, 127), note(480, 120, 67, 127)));
+}
+
+struct Mistake {
+    const char* name;
+    const char* text;
+    int line;
+    const char* says;
+    int ticksPerQuarter = kTicks;
+};
+
+class NotationMistake : public testing::TestWithParam<Mistake> { };
+
+TEST_P(NotationMistake, IsReportedWithFileAndLine)
+{
+    const Mistake& mistake = GetParam();
+    try {
+        parse(mistake.text, mistake.ticksPerQuarter);
+        FAIL() << "no error for " << mistake.name;
+    } catch (const std::runtime_error& error) {
+        const std::string message = error.what();
+        EXPECT_THAT(message, testing::StartsWith("test.tune:" + std::to_string(mistake.line) + ": "));
+        EXPECT_THAT(message, testing::HasSubstr(mistake.says));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Music, NotationMistake,
+    testing::Values(Mistake {"BadNoteName", "track t\ninstrument 1\nC4/4 H4/4\n", 3, "bad note \"H4/4\""},
+        Mistake {"LowerCaseNote", "track t\ninstrument 1\nc4/4\n", 3, "bad note \"c4/4\""},
+        Mistake {"EmptyChordPart", "track t\ninstrument 1\nC4+/4\n", 3, "bad note \"C4+/4\""},
+        Mistake {"KeyOutOfRange", "track t\ninstrument 1\nG#9/4\n", 3, "outside the MIDI range"},
+        Mistake {"BadNoteValue", "track t\ninstrument 1\nC4/3\n", 3, "note value of 1, 2, 4, 8 or 16, not \"3\""},
+        Mistake {"NoNoteValue", "track t\ninstrument 1\nC4\n", 3, "\"C4\" has no note value"},
+        Mistake {"NoteValueTooFine", "track t\ninstrument 1\nC4/16\n", 3, "not a whole number of ticks", 2},
+        Mistake {"UnknownWord", "track t\ninstrumnet 5\n", 2, "unknown word \"instrumnet\""},
+        Mistake {
+            "InstrumentOutOfRange", "track t\ninstrument 129\n", 2, "instrument must be a whole number from 1 to 128"},
+        Mistake {"InstrumentByName", "track t\ninstrument piano\n", 2, "not \"piano\""},
+        Mistake {"VelocityZero", "track t\ninstrument 1\nvelocity 0\n", 3, "velocity must be"},
+        Mistake {"BadTimeSignature", "time 3/5\n", 1, "time needs a note value"},
+        Mistake {"TempoInsideTrack", "track t\ninstrument 1\ntempo 100\n", 3, "before the first track"},
+        Mistake {"InstrumentOutsideTrack", "instrument 1\n", 1, "belongs inside a track"},
+        Mistake {"NotesOutsideTrack", "C4/4\n", 1, "notes belong inside a track"},
+        Mistake {"NotesBeforeInstrument", "track t\nC4/4\ninstrument 1\n", 2, "needs its instrument line"},
+        Mistake {"TrackWithoutInstrument", "track t\n\n", 1, "has no instrument line"},
+        Mistake {"ChannelAfterNotes", "track t\ninstrument 1\nC4/4\nchannel 3\n", 4, "before the track's first note"},
+        Mistake {"SharedChannel", "track a\ninstrument 1\nchannel 2\nC4/1\ntrack b\ninstrument 5\nchannel 2\nC4/1\n", 5,
+            "uses channel 2 like track \"a\""},
+        Mistake {"SameTrackName", "track a\ninstrument 1\nC4/1\ntrack a\n", 4, "a second track named \"a\""},
+        Mistake {"MisplacedBarLine", "track t\ninstrument 1\nC4/4 C4/4 C4/8 |\n", 3, "bar line at beat 3.5 of bar 1"},
+        Mistake {"UnequalTracks", "track a\ninstrument 1\nC4/1\ntrack b\ninstrument 1\nC4/2\n", 4,
+            "track \"b\" lasts 2 beats but track \"a\" lasts 4"},
+        Mistake {"UnknownDefine", "track t\ninstrument 1\n@chorus\n", 3, "no define named \"chorus\""},
+        Mistake {"DefineTwice", "define a C4/4\ndefine a D4/4\n", 2, "\"a\" is already defined"},
+        Mistake {"NoTrack", "tempo 100", 1, "the tune has no track"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+
+#endif
