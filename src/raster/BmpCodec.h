@@ -4,15 +4,16 @@
 //
 // Every picture, clip, palette and colouring page the program keeps on disk is a BMP file, and
 // any of them may have been replaced by hand, so the reader treats its input as hostile: it checks
-// every header field against the bytes actually present before it allocates or decodes anything,
-// and it answers with a Bitmap or with one sentence saying what is wrong. Nothing here throws.
+// each header field it uses against the bytes actually present before it allocates or decodes
+// anything, and it answers with a Bitmap or with one sentence saying what is wrong. Nothing here
+// throws. The file size and image size fields are not used: many writers get them wrong.
 //
 // Reading accepts 1, 4, 8, 16, 24 and 32 bits per pixel; uncompressed, RLE8, RLE4 and bit-field
 // pixels; bottom-up and top-down rows; and the 12-byte core, 40/52/56-byte info, 64-byte OS/2,
-// 108-byte V4 and 124-byte V5 headers. It refuses a colour index beyond the file's colour table
-// rather than guessing a colour. Pixels that an RLE stream skips (delta, end of line, end of
-// bitmap) take colour table entry 0; RLE pixels in a row's padding, which some encoders write, are
-// dropped, but a run beyond the padding refuses the file.
+// 108-byte V4 and 124-byte V5 headers. Alpha is dropped. A colour index beyond the file's colour
+// table refuses the file rather than guessing a colour. Pixels that an RLE stream skips (delta,
+// end of line, end of bitmap) take colour table entry 0; RLE pixels in a row's padding, which some
+// encoders write, are dropped, but a run beyond the padding refuses the file.
 //
 // Writing produces the uncompressed bottom-up layouts with a 40-byte info header that the
 // program's own files use: 24-bit for pictures and clips, 1, 4 and 8 bits with a full colour
