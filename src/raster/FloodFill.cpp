@@ -102,8 +102,10 @@ public:
     void mark(int y, int x0, int x1)
     {
         std::uint8_t* bytes = row(y);
-        for (int x = x0; x < x1; ++x)
-            bytes[x] = 1;
+        if (x1 - x0 == 1)
+            bytes[x0] = 1;
+        else
+            std::memset(bytes + x0, 1, std::size_t(x1 - x0));
     }
 
 private:
