@@ -1,27 +1,54 @@
+// The start-up sequence: one copy only, the windows created in their fixed order with the main
+// window hidden, the about window driving the rest of the start-up, then the message loop.
 #include <QApplication>
-#include <QMainWindow>
+#include <memory>
 
+#include "dabwick/CommandLine.h"
 #include "dabwick/ProgramPlaces.h"
+#include "dabwick/Resources.h"
 #include "platform/InstanceLock.h"
-#include "raster/Bitmap.h"
-#include "ui/BitmapView.h"
+#include "ui/Glyphs.h"
+#include "ui/MessageBoxPrompts.h"
+#include "ui/ProgramContext.h"
+#include "ui/SaveQuestions.h"
+#include "ui/TAboutBox.h"
+#include "ui/TFMdraw.h"
+#include "ui/TFmInstructions.h"
+#include "ui/TFmName.h"
+#include "ui/Tfmnotsave.h"
+#include "ui/Tfmpictsave.h"
 
 int main(int argc, char** argv)
 {
-    const dabwick::ProgramPlaces places = dabwick::ProgramPlaces::discover(argc > 0 ? argv[0] : nullptr);
+    dabwick::ProgramPlaces places = dabwick::ProgramPlaces::discover(argc > 0 ? argv[0] : nullptr);
+    const std::string commandLine = dabwick::BuildCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
     const platform::InstanceLock instance("@Qy Dabwick#");
     if (!instance.isOnlyInstance())
         return 0;
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dabwick");
+    // The program ends when the main window closes, not when the name screen does.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(glyphIcon("program"));
 
-    raster::Bitmap picture(660, 444, raster::kWhite);
-    QWidget window;
-    window.setWindowTitle("Picture name: {Untitled}");
-    window.setFixedSize(782, 564);
-    BitmapView pad(&picture, &window);
-    pad.setGeometry(105, 46, 660, 444);
-    window.show();
+    MessageBoxPrompts prompts;
+    dabwick::FirstRunRecord record(places.firstRunRecordPath, places.launchFolder, places.administrator);
+    ProgramContext program{std::move(places), std::move(record), dabwick::builtInResources(), prompts};
+
+    TFMdraw main(program);
+    TFmName name(program, main);
+    TAboutBox about(program, main, name, commandLine);
+    Tfmclearpict clearpict(&main);
+    Tfmnotsave notsave(&main);
+    Tfmpictsave pictsave(&main);
+    TFmChecksave checksave(&main);
+    TFmInstructions instructions(prompts, &main);
+    Tfmwantsave wantsave(&main);
+
+    main.setSaveDialogs(&clearpict, &checksave, &wantsave, &pictsave, &notsave);
+    name.setShowAbout([&about] { about.exec(); });
+    main.setShowInstructions([&instructions] { instructions.showModally(); });
+    about.setShowInstructions([&instructions] { instructions.showModally(); });
     return app.exec();
 }

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "dabwick/Prompts.h"
+#include "ui/Centre.h"
 
 namespace {
 
@@ -266,8 +267,7 @@ void TFmInstructions::FormCreate()
     FormSizeLimit1.setActive(true);
 
     resize(800, 600);
-    if (const QScreen* shown = screen())
-        move(shown->availableGeometry().center() - rect().center());
+    centreOnScreen(this);
 }
 
 QWidget* TFmInstructions::createTabRows()

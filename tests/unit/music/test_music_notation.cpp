@@ -1,8 +1,5 @@
 // The tune notation: what a correct file means, and a clear file:line message for each kind
 // of mistake a composer makes.
-// The parser joins unit_tests through tests/CMakeLists.txt, which also puts assets/ on the
-// include path; until it does, this file compiles to nothing.
-#if __has_include("tool/MusicNotation.h")
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -142,5 +139,3 @@ INSTANTIATE_TEST_SUITE_P(Music, NotationMistake,
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
-
-#endif

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "dabwick/FirstRunRecord.h"
+#include "dabwick/ProgramPlaces.h"
+#include "dabwick/Prompts.h"
+
+namespace dabwick {
+class ResourceTable;
+}
+
+// What every window needs to know about the running program: where its files are, the
+// first-run record that notes file errors, the built-in content and the message boxes.
+struct ProgramContext {
+    dabwick::ProgramPlaces places;
+    dabwick::FirstRunRecord record;
+    const dabwick::ResourceTable& resources;
+    dabwick::Prompts& prompts;
+};

@@ -1,0 +1,87 @@
+#include "ui/TAboutBox.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+#include "dabwick/CommandLine.h"
+#include "dabwick/DataFolderContent.h"
+#include "ui/Centre.h"
+#include "ui/Glyphs.h"
+#include "ui/ProgramContext.h"
+#include "ui/TFMdraw.h"
+#include "ui/TFmName.h"
+
+namespace {
+
+QLabel* boldLabel(const QString& text, const QRect& place, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(place);
+    QFont bold = label->font();
+    bold.setBold(true);
+    label->setFont(bold);
+    return label;
+}
+
+}  // namespace
+
+TAboutBox::TAboutBox(ProgramContext& program, TFMdraw& main, TFmName& name, const std::string& commandLine)
+    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      program_(program), main_(main), name_(name)
+{
+    setWindowTitle("About Dabwick");
+    setFixedSize(308, 234);
+    centreOnScreen(this);
+    auto* picture = new QLabel(this);
+    picture->setGeometry(16, 16, 64, 64);
+    picture->setPixmap(glyphPixmap("program"));
+    boldLabel("Dabwick", {96, 20, 200, 22}, this)->setStyleSheet("font-size: 18px;");
+    boldLabel("Version 2.0.5", {96, 48, 200, 18}, this);
+    Label8 = boldLabel(QString("<a href=\"%1\">www.dabwick.example</a>").arg(kWebSite), {96, 76, 200, 18}, this);
+    Label8->setCursor(Qt::PointingHandCursor);
+    connect(Label8, &QLabel::linkActivated, this, &TAboutBox::Label8Click);
+
+    BitBtn3 = new QPushButton("Check for new version", this);
+    BitBtn3->setGeometry(8, 196, 140, 25);
+    BitBtn1 = new QPushButton("Instructions", this);
+    BitBtn1->setGeometry(154, 196, 72, 25);
+    BitBtn1->setDefault(true);
+    auto* ok = new QPushButton("OK", this);
+    ok->setGeometry(232, 196, 68, 25);
+    connect(BitBtn1, &QPushButton::clicked, this, &TAboutBox::BitBtn1Click);
+    connect(BitBtn3, &QPushButton::clicked, this, &TAboutBox::BitBtn3Click);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    FormCreate(commandLine);
+}
+
+void TAboutBox::FormCreate(const std::string& commandLine)
+{
+    const dabwick::DataFolderContent content{program_.resources, program_.record, program_.places.dataFolder};
+    content.ExtractMusicFiles();
+    name_.show();
+    QApplication::processEvents();
+    main_.document().history.setHistoryFlag();
+    name_.setNameScreenQuits(true);
+    name_.bringNamePanelIntoView(dabwick::GetSwitchValue(commandLine, 'U'));
+}
+
+void TAboutBox::BitBtn1Click()
+{
+    if (showInstructions_)
+        showInstructions_();
+    accept();
+}
+
+void TAboutBox::Label8Click()
+{
+    QDesktopServices::openUrl(QUrl(kWebSite));
+}
+
+void TAboutBox::BitBtn3Click()
+{
+    QDesktopServices::openUrl(QUrl(kUpdatePage));
+}

@@ -1,0 +1,297 @@
+#include "ui/TFMdraw.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QToolButton>
+
+#include "ui/BitmapView.h"
+#include "ui/Centre.h"
+#include "ui/Glyphs.h"
+#include "ui/ProgramContext.h"
+#include "ui/SaveQuestions.h"
+#include "ui/Tfmnotsave.h"
+#include "ui/Tfmpictsave.h"
+
+namespace {
+
+constexpr int kHintMilliseconds = 6000;
+
+QFrame* makePanel(QWidget* parent, const QRect& place, QFrame::Shadow shadow)
+{
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(place);
+    panel->setFrameStyle(QFrame::Panel | shadow);
+    panel->setLineWidth(1);
+    return panel;
+}
+
+void giveHint(QWidget* widget, const char* hint)
+{
+    widget->setToolTip(QString::fromUtf8(hint));
+    widget->setToolTipDuration(kHintMilliseconds);
+}
+
+QLabel* makeCaption(QWidget* parent, const char* text, const QRect& place, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setGeometry(place);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    QFont small = label->font();
+    small.setPixelSize(10);
+    label->setFont(small);
+    return label;
+}
+
+void makeSeparator(QWidget* parent, int x)
+{
+    auto* line = new QFrame(parent);
+    line->setGeometry(x, 6, 2, 62);
+    line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+}
+
+}  // namespace
+
+TFMdraw::TFMdraw(ProgramContext& program)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                           | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
+      program_(program), saver_(document_, program.prompts, *this, program.record)
+{
+    setObjectName("FMdraw");
+    setFixedSize(782, 564);
+    centreOnScreen(this);
+    setWindowTitle(QString::fromStdString(document_.caption()));
+
+    pancolorbar = makePanel(this, {0, 0, 105, 564}, QFrame::Raised);
+    panclips = makePanel(this, {0, 0, 105, 564}, QFrame::Raised);
+    panclips->hide();
+    Panel3 = makePanel(this, {105, 0, 677, 46}, QFrame::Raised);
+    IMpad = new BitmapView(&document_.picture, this);
+    IMpad->setGeometry(105, 46, 660, 444);
+    Panel11 = makePanel(this, {765, 46, 17, 444}, QFrame::Raised);
+    Panel2 = makePanel(this, {105, 490, 677, 74}, QFrame::Raised);
+    buildTopBar();
+    buildToolBar();
+    showDocumentState();
+}
+
+TFMdraw::~TFMdraw() = default;
+
+void TFMdraw::buildTopBar()
+{
+    struct TopButton {
+        QPushButton** field;
+        const char* name;
+        const char* caption;
+        const char* hint;
+    };
+    const TopButton buttons[] = {
+        {&btnnew, "btnnew", "Draw", "Draw a new picture."},
+        {&SpeedButton1, "SpeedButton1", "Color", "Color a coloring page."},
+        {&btnload, "btnload", "Load", "Load a user picture."},
+        {&SpeedButton2, "SpeedButton2", "Play", "Play an animation of current picture."},
+        {&btnMakeClip, "btnMakeClip", "Clip", "Make or edit a user clip."},
+        {&btnsave, "btnsave", "Save", "Save current picture in users folder."},
+        {&btnprint, "btnprint", "Print", "Print current picture."},
+        {&BitBtn8, "BitBtn8", "Help", "View instructions."},
+        {&BitBtn6, "BitBtn6", "Quit", "Quit Dabwick."},
+    };
+    int left = 6;
+    for (const TopButton& b : buttons) {
+        *b.field = new QPushButton(b.caption, Panel3);
+        (*b.field)->setGeometry(left, 12, 57, 22);
+        (*b.field)->setFocusPolicy(Qt::NoFocus);
+        (*b.field)->setObjectName(b.name);
+        (*b.field)->setIcon(glyphIcon(b.name));
+        (*b.field)->setIconSize({16, 16});
+        giveHint(*b.field, b.hint);
+        left += 76;
+    }
+    connect(btnnew, &QPushButton::clicked, this, &TFMdraw::btnnewClick);
+    connect(btnsave, &QPushButton::clicked, this, &TFMdraw::btnsaveClick);
+    connect(BitBtn8, &QPushButton::clicked, this, &TFMdraw::BitBtn8Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TFMdraw::BitBtn6Click);
+}
+
+QToolButton* TFMdraw::addToolButton(const char* name, int left, int width, const char* hint, bool inGroup)
+{
+    auto* button = new QToolButton(Panel2);
+    button->setObjectName(name);
+    button->setGeometry(left, 28, width, 29);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCheckable(inGroup);
+    button->setIcon(glyphIcon(name));
+    button->setIconSize({22, 22});
+    giveHint(button, hint);
+    return button;
+}
+
+void TFMdraw::buildToolBar()
+{
+    auto* tools = new QButtonGroup(this);
+    tools->setExclusive(true);
+    struct ToolButton {
+        QToolButton** field;
+        const char* name;
+        int left;
+        const char* hint;
+        bool inGroup;
+    };
+    const ToolButton buttons[] = {
+        {&freehandbutton, "freehandbutton", 6, "Freehand", true},
+        {&btnerase, "btnerase", 40, "Erase", true},
+        {&LineButton, "LineButton", 73, "Line", true},
+        {&RectangleButton, "RectangleButton", 107, "Rectangle", true},
+        {&EllipseButton, "EllipseButton", 140, "Circle", true},
+        {&RoundRectButton, "RoundRectButton", 174, "Rounded rectangle", true},
+        {&btnclip, "btnclip", 207, "Clip ", true},
+        {&crayonbutton, "crayonbutton", 250, "Crayon: colors over any color except black.", true},
+        {&markerbutton, "markerbutton", 283, "Marker: blends colors except black.", true},
+        {&fillbutton, "fillbutton", 316, "Fill: fills drawn area with selected pattern.", true},
+        {&btnstyle, "btnstyle", 348, "Select fill pattern.", false},
+        {&btnreplace, "btnreplace", 381, "Color replacer: Replace all of one color in picture with selected color.", true},
+        {&btnselect, "btnselect", 414, "Color picker: Select marker, crayon, or fill color from current picture.", true},
+        {&btnminus, "btnminus", 473, "Decrease tool size.", false},
+        {&btnplus, "btnplus", 508, "Increase tool size.", false},
+        {&btnoutline, "btnoutline", 565, "Outlines all colored areas with a black line.", false},
+        {&btnclear, "btnclear", 601, "Clears all color and makes current pictue black and white.", false},
+        {&btnundo, "btnundo", 637, "Removes the last change made to current picture.", false},
+    };
+    for (const ToolButton& b : buttons) {
+        const int width = b.field == &EllipseButton ? 26 : 29;
+        *b.field = addToolButton(b.name, b.left, width, b.hint, b.inGroup);
+        if (b.inGroup)
+            tools->addButton(*b.field);
+    }
+    freehandbutton->setChecked(true);
+    btnstyle->setEnabled(false);
+    btnstyle->setIcon(glyphIcon("pattern_solid"));
+    btnstyle->setIconSize({16, 16});
+
+    makeCaption(Panel2, "-------------- Drawing tools {Black only} ------------------", {4, 8, 236, 16}, Qt::AlignHCenter);
+    makeCaption(Panel2, "------------ Coloring tools {all colors} -----------", {248, 8, 196, 16}, Qt::AlignHCenter);
+    lbltool = makeCaption(Panel2, "Pen size:", {452, 8, 62, 16}, Qt::AlignRight);
+    lblsize = makeCaption(Panel2, "1", {517, 8, 22, 16}, Qt::AlignLeft);
+    makeCaption(Panel2, "--- Picture modifiers ---", {558, 8, 112, 16}, Qt::AlignHCenter);
+    makeSeparator(Panel2, 242);
+    makeSeparator(Panel2, 457);
+    makeSeparator(Panel2, 551);
+
+    connect(btnundo, &QToolButton::clicked, this, &TFMdraw::btnundoClick);
+}
+
+void TFMdraw::setSaveDialogs(Tfmclearpict* clearpict, TFmChecksave* checksave, Tfmwantsave* wantsave,
+                             Tfmpictsave* pictsave, Tfmnotsave* notsave)
+{
+    clearpict_ = clearpict;
+    checksave_ = checksave;
+    wantsave_ = wantsave;
+    pictsave_ = pictsave;
+    notsave_ = notsave;
+}
+
+void TFMdraw::showDocumentState()
+{
+    setWindowTitle(QString::fromStdString(document_.caption()));
+    btnsave->setEnabled(document_.buttons.save);
+    btnprint->setEnabled(document_.buttons.print);
+    btnclear->setEnabled(document_.buttons.clear);
+    btnundo->setEnabled(document_.buttons.undo);
+    IMpad->update();
+}
+
+void TFMdraw::ResetPicture()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    document_.ResetPicture();
+    freehandbutton->setChecked(true);
+    showDocumentState();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void TFMdraw::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;  // coming back from being minimised is no new showing
+    if (document_.skipReset) {
+        document_.skipReset = false;
+        return;
+    }
+    ResetPicture();
+}
+
+void TFMdraw::btnnewClick()
+{
+    if (!saver_.mayDiscardPicture(dabwick::SaveQuestion::BeforeNewPicture)) {
+        showDocumentState();
+        return;
+    }
+    document_.StartNewDrawing();
+    freehandbutton->setChecked(true);
+    showDocumentState();
+}
+
+void TFMdraw::btnsaveClick()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    saver_.SaveCurrentPicture();
+    QGuiApplication::restoreOverrideCursor();
+    showDocumentState();
+}
+
+void TFMdraw::btnundoClick()
+{
+    document_.UndoLastChange();
+    showDocumentState();
+}
+
+void TFMdraw::BitBtn8Click()
+{
+    if (showInstructions_)
+        showInstructions_();
+    update();
+}
+
+void TFMdraw::BitBtn6Click()
+{
+    close();
+}
+
+void TFMdraw::closeEvent(QCloseEvent* event)
+{
+    // With a failed or cancelled save the window stays open and the picture stays as it is.
+    if (!saver_.mayDiscardPicture(dabwick::SaveQuestion::BeforeQuit)) {
+        showDocumentState();
+        event->ignore();
+        return;
+    }
+    event->accept();
+    QCoreApplication::quit();
+}
+
+std::optional<std::string> TFMdraw::askPictureName(const std::string& preset)
+{
+    return pictsave_ ? pictsave_->askName(preset) : std::nullopt;
+}
+
+bool TFMdraw::askReplace(const std::string& name)
+{
+    return notsave_ && notsave_->askReplace(name);
+}
+
+dabwick::SaveAnswer TFMdraw::askSaveFirst(dabwick::SaveQuestion question)
+{
+    SaveQuestionDialog* dialog = nullptr;
+    switch (question) {
+    case dabwick::SaveQuestion::BeforeNewPicture: dialog = clearpict_; break;
+    case dabwick::SaveQuestion::BeforeQuit: dialog = checksave_; break;
+    case dabwick::SaveQuestion::BeforeLoad: dialog = wantsave_; break;
+    }
+    const dabwick::SaveAnswer answer = dialog ? dialog->ask() : dabwick::SaveAnswer::Cancel;
+    update();
+    return answer;
+}

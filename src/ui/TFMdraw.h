@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QWidget>
+
+#include "dabwick/PictureDocument.h"
+#include "dabwick/PictureSaver.h"
+#include "dabwick/SavePrompts.h"
+
+struct ProgramContext;
+class BitmapView;
+class QAbstractButton;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QToolButton;
+class Tfmclearpict;
+class TFmChecksave;
+class Tfmnotsave;
+class Tfmpictsave;
+class Tfmwantsave;
+
+// The main window: the picture pad with the top bar of picture buttons above it, the tool bar
+// below it and the colour and clip panels on the left. It owns the picture being edited.
+class TFMdraw : public QWidget, private dabwick::SavePrompts {
+    Q_OBJECT
+public:
+    explicit TFMdraw(ProgramContext& program);
+    ~TFMdraw() override;
+
+    // The question windows are created after the main window, in the program's fixed order.
+    void setSaveDialogs(Tfmclearpict* clearpict, TFmChecksave* checksave, Tfmwantsave* wantsave, Tfmpictsave* pictsave,
+                        Tfmnotsave* notsave);
+    // Opens the instructions, modally; set once the instructions window exists.
+    void setShowInstructions(std::function<void()> show) { showInstructions_ = std::move(show); }
+    // The signed-in child's folder, ending in '/'.
+    void setUserFolder(const std::string& folder) { saver_.setUserFolder(folder); }
+
+    dabwick::PictureDocument& document() { return document_; }
+    // Copies the document's caption and button states onto the widgets; every handler ends with it.
+    void showDocumentState();
+
+    // Top bar.
+    QPushButton* btnnew;
+    QPushButton* SpeedButton1;
+    QPushButton* btnload;
+    QPushButton* SpeedButton2;
+    QPushButton* btnMakeClip;
+    QPushButton* btnsave;
+    QPushButton* btnprint;
+    QPushButton* BitBtn8;
+    QPushButton* BitBtn6;
+    // Picture pad and panels.
+    BitmapView* IMpad;
+    QFrame* pancolorbar;
+    QFrame* panclips;
+    QFrame* Panel2;
+    QFrame* Panel3;
+    QFrame* Panel11;
+    // Tool bar.
+    QToolButton* freehandbutton;
+    QToolButton* btnerase;
+    QToolButton* LineButton;
+    QToolButton* RectangleButton;
+    QToolButton* EllipseButton;
+    QToolButton* RoundRectButton;
+    QToolButton* btnclip;
+    QToolButton* crayonbutton;
+    QToolButton* markerbutton;
+    QToolButton* fillbutton;
+    QToolButton* btnstyle;
+    QToolButton* btnreplace;
+    QToolButton* btnselect;
+    QToolButton* btnminus;
+    QToolButton* btnplus;
+    QToolButton* btnoutline;
+    QToolButton* btnclear;
+    QToolButton* btnundo;
+    QLabel* lbltool;
+    QLabel* lblsize;
+
+    void btnnewClick();
+    void btnsaveClick();
+    void btnundoClick();
+    void BitBtn8Click();
+    void BitBtn6Click();
+    void ResetPicture();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildTopBar();
+    void buildToolBar();
+    QToolButton* addToolButton(const char* name, int left, int width, const char* hint, bool inGroup);
+
+    std::optional<std::string> askPictureName(const std::string& preset) override;
+    bool askReplace(const std::string& name) override;
+    dabwick::SaveAnswer askSaveFirst(dabwick::SaveQuestion question) override;
+
+    ProgramContext& program_;
+    dabwick::PictureDocument document_;
+    dabwick::PictureSaver saver_;
+    Tfmclearpict* clearpict_ = nullptr;
+    TFmChecksave* checksave_ = nullptr;
+    Tfmwantsave* wantsave_ = nullptr;
+    Tfmpictsave* pictsave_ = nullptr;
+    Tfmnotsave* notsave_ = nullptr;
+    std::function<void()> showInstructions_;
+};

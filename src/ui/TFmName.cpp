@@ -1,0 +1,179 @@
+#include "ui/TFmName.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+
+#include "dabwick/ChildName.h"
+#include "dabwick/FileRoutines.h"
+#include "dabwick/Names.h"
+#include "platform/MidiPlayer.h"
+#include "raster/Bitmap.h"
+#include "ui/BitmapView.h"
+#include "ui/Centre.h"
+#include "ui/NameBox.h"
+#include "ui/ProgramContext.h"
+#include "ui/TFMdraw.h"
+
+namespace {
+
+// The opening drawing is drawn on this picture; until it starts, the picture is white paper.
+const raster::Bitmap& openingPaper()
+{
+    static const raster::Bitmap paper(660, 444, raster::kWhite);
+    return paper;
+}
+
+}  // namespace
+
+TFmName::TFmName(ProgramContext& program, TFMdraw& main)
+    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
+                           | Qt::MSWindowsFixedSizeDialogHint),
+      program_(program), main_(main), mpopen_(std::make_unique<platform::MidiPlayer>())
+{
+    setObjectName("FmName");
+    setWindowTitle("Dabwick 2.0");
+    setFixedSize(704, 557);
+    centreOnScreen(this);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+
+    panpicture = new QFrame(this);
+    panpicture->setGeometry(9, 7, 686, 470);
+    panpicture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    imopen = new BitmapView(&openingPaper(), panpicture);
+    imopen->setGeometry(11, 11, 660, 444);
+
+    Panname = new QFrame(this);
+    Panname->setGeometry(-1000, -1000, 686, 65);
+    Panname->setAutoFillBackground(true);
+    Panname->setPalette(QWidget::style()->standardPalette());
+    Panname->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    nameLabel = new QLabel("Please enter your name below. {Up to 20 Characters}", Panname);
+    nameLabel->setGeometry(12, 6, 420, 20);
+    QFont bold = nameLabel->font();
+    bold.setBold(true);
+    nameLabel->setFont(bold);
+    edname = new NameBox(Panname);
+    edname->setGeometry(12, 30, 300, 25);
+    QFont big = edname->font();
+    big.setPixelSize(16);
+    edname->setFont(big);
+
+    BitBtn4 = new QPushButton("OK", Panname);
+    BitBtn5 = new QPushButton("Close", Panname);
+    BitBtn6 = new QPushButton("About", Panname);
+    int left = 420;
+    for (QPushButton* button : {BitBtn4, BitBtn5, BitBtn6}) {
+        button->setGeometry(left, 30, 75, 25);
+        left += 86;
+    }
+    BitBtn4->setDefault(true);
+    BitBtn4->setAutoDefault(true);
+    connect(BitBtn4, &QPushButton::clicked, this, &TFmName::BitBtn1Click);
+    connect(edname, &QLineEdit::returnPressed, this, &TFmName::BitBtn1Click);
+    connect(BitBtn5, &QPushButton::clicked, this, &TFmName::BitBtn2Click);
+    connect(BitBtn6, &QPushButton::clicked, this, &TFmName::BitBtn3Click);
+}
+
+TFmName::~TFmName() = default;
+
+void TFmName::bringNamePanelIntoView(const std::string& userName)
+{
+    Panname->move(Panname->x(), 484);
+    edname->setText(QString::fromStdString(userName));
+    Panname->move(9, Panname->y());
+}
+
+void TFmName::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (event->spontaneous())
+        return;
+    edname->clear();
+    edname->setFocus();
+    NameScreenQuits_ = true;
+    playmusic();
+}
+
+void TFmName::playmusic()
+{
+    const std::string tune = dabwick::resolveIgnoringCase(program_.places.dataFolder + "DW Open Music.mid");
+    if (!dabwick::existsIgnoringCase(tune))
+        return;
+    mpopen_->setFileName(tune);
+    if (mpopen_->open())
+        mpopen_->play({});
+}
+
+void TFmName::BitBtn1Click()
+{
+    userName_ = dabwick::cleanName(edname->text().toStdString());
+    if (dabwick::isBlankName(userName_)) {
+        program_.prompts.ShowNotice("You must enter your name to continue!");
+        edname->clear();
+        edname->setFocus();
+        return;
+    }
+    userFolder_ = program_.places.dataFolder + userName_ + "'s folder/";
+    if (!dabwick::CanWriteFolder(userFolder_)) {
+        const std::string question = "Hi " + userName_ + "!\n\nYou do not have a folder. Anyone who uses Dabwick\n"
+                                     "must have a folder. Do you want me to create one for you?";
+        if (!program_.prompts.AskYesNo("New user", question))
+            return;
+    }
+    repaint();
+    if (CreateUserFolder())
+        return;
+    program_.prompts.ShowNotice("Sorry, there was an error in creating your folder.  This process could not be "
+                                "completed.  This program will now terminate!");
+    main_.document().changed = false;
+    main_.close();
+}
+
+bool TFmName::CreateUserFolder()
+{
+    // Each folder is made when it cannot be written yet, and opened to every user.
+    const auto makeFolder = [](const std::string& folder) {
+        if (!dabwick::CanWriteFolder(folder) && !(dabwick::CreateFolder(folder) && dabwick::CanWriteFolder(folder)))
+            return false;
+        dabwick::OpenFileAccess(folder);
+        return true;
+    };
+    if (!makeFolder(userFolder_))
+        return false;
+    userFolder_ = dabwick::resolveIgnoringCase(userFolder_ + "Dabwick/");
+    if (!makeFolder(userFolder_) || !makeFolder(userFolder_ + "user's clips/"))
+        return false;
+
+    NameScreenQuits_ = false;
+    main_.setUserFolder(userFolder_);
+    main_.show();
+    close();
+    return true;
+}
+
+void TFmName::BitBtn2Click()
+{
+    main_.close();
+}
+
+void TFmName::BitBtn3Click()
+{
+    if (showAbout_)
+        showAbout_();
+    repaint();
+    edname->setFocus();
+}
+
+void TFmName::closeEvent(QCloseEvent* event)
+{
+    if (NameScreenQuits_)
+        main_.close();
+    mpopen_->close();
+    event->accept();
+}

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+struct ProgramContext;
+class BitmapView;
+class NameBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class TFMdraw;
+
+namespace platform {
+class MidiPlayer;
+}
+
+// The name screen: the first window the child sees. It plays the opening tune while the
+// program finishes starting, then takes the child's name, makes the child's folder when
+// needed and hands over to the main window. Closing it before signing in ends the program.
+class TFmName : public QWidget {
+    Q_OBJECT
+public:
+    TFmName(ProgramContext& program, TFMdraw& main);
+    ~TFmName() override;
+
+    // Shows the about window modally; set once the about window exists.
+    void setShowAbout(std::function<void()> show) { showAbout_ = std::move(show); }
+    // The start-up driver brings the name panel into view once the start-up work is done.
+    void bringNamePanelIntoView(const std::string& userName);
+
+    const std::string& userName() const { return userName_; }
+    // The signed-in child's folder, ending in '/'.
+    const std::string& userFolder() const { return userFolder_; }
+    bool nameScreenQuits() const { return NameScreenQuits_; }
+    void setNameScreenQuits(bool quits) { NameScreenQuits_ = quits; }
+
+    QFrame* panpicture;
+    BitmapView* imopen;
+    QFrame* Panname;
+    QLabel* nameLabel;
+    NameBox* edname;
+    QPushButton* BitBtn4;
+    QPushButton* BitBtn5;
+    QPushButton* BitBtn6;
+
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void playmusic();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool CreateUserFolder();
+
+    ProgramContext& program_;
+    TFMdraw& main_;
+    std::unique_ptr<platform::MidiPlayer> mpopen_;
+    std::function<void()> showAbout_;
+    std::string userName_;
+    std::string userFolder_;
+    bool NameScreenQuits_ = false;
+};

@@ -1,0 +1,42 @@
+#include "ui/Tfmnotsave.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "dabwick/Names.h"
+#include "ui/Centre.h"
+
+Tfmnotsave::Tfmnotsave(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle("Save picture");
+    setFixedSize(324, 150);
+    centreOnScreen(this);
+    const auto line = [this](const QString& text, int y, Qt::Alignment alignment) {
+        auto* label = new QLabel(text, this);
+        label->setGeometry(10, y, 304, 18);
+        label->setAlignment(alignment | Qt::AlignVCenter);
+        return label;
+    };
+    line("You aready have a picture saved under the name", 8, Qt::AlignLeft);
+    nameLine = line({}, 28, Qt::AlignHCenter);
+    QFont bold = nameLine->font();
+    bold.setBold(true);
+    nameLine->setFont(bold);
+    line("To replace the saved picture with this picture click (Replace)", 52, Qt::AlignLeft);
+    line("To select a different name for this picture click (Cancel)", 72, Qt::AlignLeft);
+
+    auto* replace = new QPushButton("Replace", this);
+    replace->setGeometry(76, 110, 75, 25);
+    replace->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setGeometry(172, 110, 75, 25);
+    connect(replace, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+bool Tfmnotsave::askReplace(const std::string& name)
+{
+    nameLine->setText(QString::fromStdString("\"" + dabwick::toUpperAscii(name) + "\""));
+    return exec() == QDialog::Accepted;
+}

@@ -1,0 +1,43 @@
+#include "ui/Tfmpictsave.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "dabwick/ChildName.h"
+#include "ui/Centre.h"
+#include "ui/NameBox.h"
+
+Tfmpictsave::Tfmpictsave(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setWindowTitle("Save picture");
+    setFixedSize(287, 114);
+    centreOnScreen(this);
+    auto* label = new QLabel("Please enter the name of the picture you are saving.", this);
+    label->setGeometry(12, 10, 265, 18);
+    Edit1 = new NameBox(this);
+    Edit1->setGeometry(12, 34, 263, 24);
+    auto* save = new QPushButton("Save", this);
+    save->setGeometry(110, 76, 75, 25);
+    save->setDefault(true);
+    auto* cancel = new QPushButton("Cancel", this);
+    cancel->setGeometry(200, 76, 75, 25);
+    connect(save, &QPushButton::clicked, this, &Tfmpictsave::BitBtn1Click);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Tfmpictsave::BitBtn1Click()
+{
+    if (dabwick::isBlankName(Edit1->text().toStdString()))
+        Edit1->clear();
+    accept();
+}
+
+std::optional<std::string> Tfmpictsave::askName(const std::string& preset)
+{
+    Edit1->setText(QString::fromStdString(preset));
+    Edit1->setFocus();
+    if (exec() != QDialog::Accepted)
+        return std::nullopt;
+    return Edit1->text().toStdString();
+}

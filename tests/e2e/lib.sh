@@ -1,0 +1,89 @@
+# Shared steps of the end-to-end tests: a private X display, a fresh data folder with a copy of
+# the program, and small checks. Source it; call e2e_setup with the built program's path.
+
+e2e_fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+e2e_cleanup() {
+    [ -n "${E2E_APP_PID:-}" ] && kill "$E2E_APP_PID" 2>/dev/null
+    [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null
+    wait 2>/dev/null
+    [ -n "${E2E_ROOT:-}" ] && rm -rf "$E2E_ROOT"
+}
+
+# e2e_setup PROGRAM: copies the program into a fresh folder and starts a private X server.
+e2e_setup() {
+    E2E_ROOT=$(mktemp -d)
+    trap e2e_cleanup EXIT
+    E2E_DATA="$E2E_ROOT/Dabwick"
+    mkdir -p "$E2E_DATA" "$E2E_ROOT/home" "$E2E_ROOT/run"
+    chmod 700 "$E2E_ROOT/run"
+    cp "$1" "$E2E_DATA/dabwick"
+    export HOME="$E2E_ROOT/home" XDG_RUNTIME_DIR="$E2E_ROOT/run" XDG_CONFIG_HOME="$E2E_ROOT/home/.config"
+    export QT_QPA_PLATFORM=xcb
+    unset SESSION_MANAGER
+
+    local display
+    for display in $(seq 91 120); do
+        [ -e "/tmp/.X$display-lock" ] && continue
+        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        E2E_XVFB_PID=$!
+        export DISPLAY=":$display"
+        for _ in $(seq 50); do
+            xdpyinfo >/dev/null 2>&1 && return 0
+            kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+    done
+    e2e_fail "no X display could be started"
+}
+
+# e2e_start ARGS...: starts the copied program in the background.
+e2e_start() {
+    "$E2E_DATA/dabwick" "$@" >"$E2E_ROOT/app.log" 2>&1 &
+    E2E_APP_PID=$!
+}
+
+# e2e_window TITLE: waits for a visible window of that exact title and prints its id.
+# Call it as `id=$(e2e_window ...) || exit 1`: a failure inside $(...) ends only the subshell.
+e2e_window() {
+    local id pattern
+    pattern=$(printf '%s' "$1" | sed 's/[][\.*^$(){}?+|]/\\&/g')
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    e2e_fail "no window titled '$1' appeared"
+}
+
+# e2e_wait_gone PID: waits for the process to end.
+e2e_wait_gone() {
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    e2e_fail "process $1 did not end"
+}
+
+# e2e_click WINDOW X Y: a real left click at the window's client point.
+e2e_click() {
+    xdotool mousemove --window "$1" "$2" "$3" click 1
+}
+
+# e2e_screenshot NAME: keeps a picture of the screen when E2E_SHOTS names a folder.
+e2e_screenshot() {
+    [ -n "${E2E_SHOTS:-}" ] && import -window root "$E2E_SHOTS/$1.png"
+    return 0
+}
+
+# e2e_midi_header FILE: prints "format tracks division" of a standard MIDI file.
+e2e_midi_header() {
+    local bytes
+    bytes=$(od -An -tu1 -N14 "$1" | tr -s ' \n' ' ')
+    set -- $bytes
+    [ "$1 $2 $3 $4" = "77 84 104 100" ] || e2e_fail "$1 is no standard MIDI file"
+    echo "$(( $9 * 256 + ${10} )) $(( ${11} * 256 + ${12} )) $(( ${13} * 256 + ${14} ))"
+}

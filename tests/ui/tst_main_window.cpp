@@ -1,0 +1,190 @@
+// The main window's layout, the document buttons and the save questions of "Draw" and closing,
+// driven through the real dialogs and message boxes.
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+
+#include "dabwick/Resources.h"
+#include "support/ModalDriver.h"
+#include "support/TempFolder.h"
+#include "ui/MessageBoxPrompts.h"
+#include "ui/ProgramContext.h"
+#include "ui/SaveQuestions.h"
+#include "ui/BitmapView.h"
+#include "ui/TFMdraw.h"
+#include "ui/Tfmnotsave.h"
+#include "ui/Tfmpictsave.h"
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    TempFolder temp;
+    MessageBoxPrompts prompts;
+    std::unique_ptr<ProgramContext> program;
+    std::unique_ptr<TFMdraw> window;
+
+    // A stroke as the tools will make it: a mark, the changed flag, one undo step.
+    void stroke(int at)
+    {
+        window->document().picture.setPixel(at, at, raster::kBlack);
+        window->document().MarkChanged();
+        window->document().RecordUndoStep();
+        window->showDocumentState();
+    }
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationName("Dabwick"); }
+
+    void init()
+    {
+        dabwick::ProgramPlaces places;
+        places.dataFolder = temp.path();
+        program = std::make_unique<ProgramContext>(ProgramContext{
+            places, dabwick::FirstRunRecord(temp.path() + "dabwick.qy", temp.path(), false),
+            dabwick::builtInResources(), prompts});
+        window = std::make_unique<TFMdraw>(*program);
+        // The dialogs belong to the window, as in the program.
+        window->setSaveDialogs(new Tfmclearpict(window.get()), new TFmChecksave(window.get()),
+                               new Tfmwantsave(window.get()), new Tfmpictsave(window.get()), new Tfmnotsave(window.get()));
+        window->setUserFolder(temp.makeFolder("Ann's folder/Dabwick"));
+        window->document().history.setHistoryFlag();
+        window->show();
+    }
+
+    void cleanup()
+    {
+        window->document().changed = false;
+        window.reset();
+    }
+
+    void layoutMatchesTheTables()
+    {
+        QCOMPARE(window->size(), QSize(782, 564));
+        QCOMPARE(window->windowTitle(), QString("Picture name: {Untitled}"));
+        QCOMPARE(window->IMpad->geometry(), QRect(105, 46, 660, 444));
+        QCOMPARE(window->Panel3->geometry(), QRect(105, 0, 677, 46));
+        QCOMPARE(window->Panel2->geometry(), QRect(105, 490, 677, 74));
+        QCOMPARE(window->Panel11->geometry(), QRect(765, 46, 17, 444));
+        QCOMPARE(window->pancolorbar->geometry(), QRect(0, 0, 105, 564));
+
+        const QList<std::tuple<QPushButton*, QString, QString, bool>> top = {
+            {window->btnnew, "Draw", "Draw a new picture.", true},
+            {window->SpeedButton1, "Color", "Color a coloring page.", true},
+            {window->btnload, "Load", "Load a user picture.", true},
+            {window->SpeedButton2, "Play", "Play an animation of current picture.", true},
+            {window->btnMakeClip, "Clip", "Make or edit a user clip.", true},
+            {window->btnsave, "Save", "Save current picture in users folder.", false},
+            {window->btnprint, "Print", "Print current picture.", false},
+            {window->BitBtn8, "Help", "View instructions.", true},
+            {window->BitBtn6, "Quit", "Quit Dabwick.", true},
+        };
+        int left = 6;
+        for (const auto& [button, caption, hint, enabled] : top) {
+            QCOMPARE(button->text(), caption);
+            QCOMPARE(button->toolTip(), hint);
+            QCOMPARE(button->toolTipDuration(), 6000);
+            QCOMPARE(button->geometry(), QRect(left, 12, 57, 22));
+            QCOMPARE(button->isEnabled(), enabled);
+            left += 76;
+        }
+        QCOMPARE(window->EllipseButton->geometry(), QRect(140, 28, 26, 29));
+        QCOMPARE(window->btnundo->geometry(), QRect(637, 28, 29, 29));
+        QCOMPARE(window->btnundo->toolTip(), QString("Removes the last change made to current picture."));
+        QCOMPARE(window->btnclear->toolTip(), QString("Clears all color and makes current pictue black and white."));
+        QVERIFY(!window->btnundo->isEnabled());
+        QVERIFY(!window->btnclear->isEnabled());
+        QVERIFY(window->freehandbutton->isChecked());
+    }
+
+    void drawOnAnUnchangedPictureAsksNothing()
+    {
+        window->document().buttons.print = true;
+        window->showDocumentState();
+        ModalDriver none;
+        window->btnnew->click();
+        QVERIFY(none.seen().isEmpty());
+        QVERIFY(!window->btnprint->isEnabled());
+        QCOMPARE(window->windowTitle(), QString("Picture name: {Untitled}"));
+    }
+
+    void drawOnAChangedPictureFollowsTheAnswer()
+    {
+        stroke(5);
+        ModalDriver cancel;
+        cancel.click("Cancel");
+        window->btnnew->click();
+        QCOMPARE(cancel.seen(), QStringList{"Save prompt | Do you want to save this picture before creating a new one?"});
+        QVERIFY(window->document().changed);
+        QCOMPARE(window->document().picture.pixel(5, 5), raster::kBlack);
+
+        ModalDriver no;
+        no.click("No");
+        window->btnnew->click();
+        QVERIFY(!window->document().changed);
+        QCOMPARE(window->document().picture, window->document().blank);
+        QVERIFY(!window->btnsave->isEnabled() && !window->btnundo->isEnabled());
+    }
+
+    void quitWithYesThenCancelledNameKeepsTheWindowOpen()
+    {
+        stroke(7);
+        ModalDriver driver;
+        driver.click("Yes").click("Cancel");
+        QVERIFY(!window->close());
+        QVERIFY(driver.finished());
+        QVERIFY(window->isVisible());
+        QVERIFY(window->document().changed);
+        QCOMPARE(driver.seen().first(), QString("Save prompt | Do you want to save your picture before you quit?"));
+    }
+
+    void saveAsksAgainForABlankNameAndWritesTheFiles()
+    {
+        stroke(9);
+        ModalDriver driver;
+        driver.type("   ", "Save").click("OK").type("boat", "Save").click("OK");
+        window->btnsave->click();
+        QVERIFY(driver.finished());
+        QCOMPARE(driver.seen().at(1), QString("Name needed | You must enter a name for your picture!"));
+        QCOMPARE(driver.seen().at(3), QString("Dabwick | BOAT has now been saved."));
+        QCOMPARE(fs::file_size(temp.path() + "Ann's folder/Dabwick/boat.dwb"), 1758294u);
+        QCOMPARE(window->windowTitle(), QString("Picture name: {boat}"));
+        QVERIFY(!window->btnsave->isEnabled());
+    }
+
+    void savingOverATakenNameAsksToReplace()
+    {
+        temp.write("Ann's folder/Dabwick/Boat.dwb", "old");
+        stroke(11);
+        ModalDriver driver;
+        driver.type("boat.", "Save").click("Cancel").close();
+        window->btnsave->click();
+        QVERIFY(driver.finished());
+        QCOMPARE(driver.seen().at(1), QString("Save picture | You aready have a picture saved under the name / \"BOAT\" / "
+                                              "To replace the saved picture with this picture click (Replace) / "
+                                              "To select a different name for this picture click (Cancel)"));
+        QCOMPARE(temp.read("Ann's folder/Dabwick/Boat.dwb"), std::string("old"));
+    }
+
+    void undoBackToTheStartLeavesNothingToSave()
+    {
+        for (int i = 1; i <= 3; ++i)
+            stroke(i);
+        for (int i = 0; i < 3; ++i)
+            window->btnundo->click();
+        QVERIFY(!window->btnundo->isEnabled());
+        QVERIFY(!window->btnsave->isEnabled());
+        QVERIFY(!window->btnprint->isEnabled());
+        QVERIFY(!window->btnclear->isEnabled());
+        ModalDriver none;
+        QVERIFY(window->close());
+        QVERIFY(none.seen().isEmpty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "tst_main_window.moc"

@@ -1,0 +1,147 @@
+// The name screen: the name panel, the name rules, the "New user" question and the folders.
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+
+#include "dabwick/CommandLine.h"
+#include "dabwick/Resources.h"
+#include "support/ModalDriver.h"
+#include "support/TempFolder.h"
+#include "ui/MessageBoxPrompts.h"
+#include "ui/NameBox.h"
+#include "ui/ProgramContext.h"
+#include "ui/BitmapView.h"
+#include "ui/TFMdraw.h"
+#include "ui/TFmName.h"
+
+namespace fs = std::filesystem;
+
+class NameScreenTest : public QObject {
+    Q_OBJECT
+
+    TempFolder temp;
+    MessageBoxPrompts prompts;
+    std::unique_ptr<ProgramContext> program;
+    std::unique_ptr<TFMdraw> main;
+    std::unique_ptr<TFmName> screen;
+
+    void signIn(const QString& name)
+    {
+        screen->edname->setText(name);
+        screen->BitBtn4->click();
+    }
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationName("Dabwick"); }
+
+    void init()
+    {
+        dabwick::ProgramPlaces places;
+        places.dataFolder = temp.path();
+        program = std::make_unique<ProgramContext>(ProgramContext{
+            places, dabwick::FirstRunRecord(temp.path() + "dabwick.qy", temp.path(), false),
+            dabwick::builtInResources(), prompts});
+        main = std::make_unique<TFMdraw>(*program);
+        screen = std::make_unique<TFmName>(*program, *main);
+        screen->show();
+    }
+
+    void cleanup()
+    {
+        screen->setNameScreenQuits(false);
+        screen.reset();
+        main.reset();
+        for (const auto& entry : fs::directory_iterator(temp.path()))
+            fs::remove_all(entry.path());
+    }
+
+    void thePanelWaitsOutOfViewUntilStartUpIsDone()
+    {
+        QCOMPARE(screen->size(), QSize(704, 557));
+        QCOMPARE(screen->windowTitle(), QString("Dabwick 2.0"));
+        QCOMPARE(screen->Panname->geometry(), QRect(-1000, -1000, 686, 65));
+        QCOMPARE(screen->imopen->geometry(), QRect(11, 11, 660, 444));
+        screen->bringNamePanelIntoView("john");
+        QCOMPARE(screen->Panname->pos(), QPoint(9, 484));
+        QCOMPARE(screen->edname->text(), QString("john"));
+        QCOMPARE(screen->nameLabel->text(), QString("Please enter your name below. {Up to 20 Characters}"));
+    }
+
+    void forbiddenCharactersNeverReachTheNameBox()
+    {
+        const std::string fromCommandLine =
+            dabwick::GetSwitchValue(dabwick::BuildCommandLine({"/Uabc%s..%s..%setc"}), 'U');
+        screen->bringNamePanelIntoView(fromCommandLine);
+        QCOMPARE(screen->edname->text(), QString("abcetc"));
+
+        screen->edname->clear();
+        QTest::keyClicks(screen->edname, "a.b/c:d");
+        QCOMPARE(screen->edname->text(), QString("abcd"));
+        screen->edname->insert("x\\..\\y");  // as a paste arrives
+        QCOMPARE(screen->edname->text(), QString("abcdxy"));
+        screen->edname->setText(QString(30, 'n'));
+        QCOMPARE(screen->edname->text().size(), 20);
+    }
+
+    void aBlankNameIsRefused()
+    {
+        ModalDriver driver;
+        driver.click("OK");
+        signIn(QString(20, ' '));
+        QCOMPARE(driver.seen(), QStringList{"Dabwick | You must enter your name to continue!"});
+        QVERIFY(screen->edname->text().isEmpty());
+        QVERIFY(fs::is_empty(temp.path()));
+    }
+
+    void aNewChildAnsweringNoGetsNothing()
+    {
+        ModalDriver driver;
+        driver.click("No");
+        signIn("Zoe");
+        QCOMPARE(driver.seen(), QStringList{"New user | Hi Zoe!\n\nYou do not have a folder. Anyone who uses Dabwick\n"
+                                            "must have a folder. Do you want me to create one for you?"});
+        QVERIFY(!fs::exists(temp.path() + "Zoe's folder"));
+        QCOMPARE(screen->edname->text(), QString("Zoe"));
+        QVERIFY(screen->isVisible());
+    }
+
+    void aNewChildAnsweringYesGetsFoldersAndTheMainWindow()
+    {
+        screen->bringNamePanelIntoView("");
+        ModalDriver driver;
+        driver.click("Yes");
+        signIn("Zoe");
+        QVERIFY(fs::is_directory(temp.path() + "Zoe's folder/Dabwick/user's clips"));
+        QCOMPARE(fs::status(temp.path() + "Zoe's folder/Dabwick").permissions() & fs::perms::all, fs::perms(0777));
+        QVERIFY(main->isVisible());
+        QVERIFY(!screen->isVisible());
+        QVERIFY(!screen->nameScreenQuits());
+        QCOMPARE(screen->userFolder(), temp.path() + "Zoe's folder/Dabwick/");
+    }
+
+    void aReturningChildIsNotAskedAndSharesTheFolderWhateverTheCase()
+    {
+        temp.makeFolder("Zoe's folder/Dabwick/user's clips");
+        ModalDriver none;
+        signIn("ZOE");
+        QVERIFY(none.seen().isEmpty());
+        QVERIFY(main->isVisible());
+        QCOMPARE(screen->userFolder(), temp.path() + "Zoe's folder/Dabwick/");
+    }
+
+    void aFolderThatCannotBeMadeEndsWithTheMessage()
+    {
+        temp.write("Kim's folder", "a file where the folder should be");
+        ModalDriver driver;
+        driver.click("Yes").click("OK");
+        signIn("Kim");
+        QVERIFY(driver.finished());
+        QCOMPARE(driver.seen().at(1), QString("Dabwick | Sorry, there was an error in creating your folder.  This process "
+                                              "could not be completed.  This program will now terminate!"));
+        QVERIFY(!main->isVisible());
+    }
+};
+
+QTEST_MAIN(NameScreenTest)
+#include "tst_name_screen.moc"
