@@ -1,7 +1,5 @@
 #include "dabwick/PictureSaver.h"
 
-#include <algorithm>
-
 #include "dabwick/ChildName.h"
 #include "dabwick/FileRoutines.h"
 #include "dabwick/FirstRunRecord.h"
@@ -9,6 +7,7 @@
 #include "dabwick/PictureDocument.h"
 #include "dabwick/Prompts.h"
 #include "dabwick/SavePrompts.h"
+#include "raster/Blit.h"
 #include "raster/BmpCodec.h"
 
 namespace dabwick {
@@ -42,10 +41,8 @@ bool PictureSaver::WritePictureFiles()
         record_.RecordLastError("");
 
     raster::Bitmap combined(kPadWidth, kPadHeight * 2);
-    for (int y = 0; y < kPadHeight; ++y) {
-        std::copy_n(document_.picture.row(y), combined.rowBytes(), combined.row(y));
-        std::copy_n(document_.lineArt.row(y), combined.rowBytes(), combined.row(y + kPadHeight));
-    }
+    raster::copyBitmap(combined, {0, 0}, document_.picture);
+    raster::copyBitmap(combined, {0, kPadHeight}, document_.lineArt);
     if (!WriteDataFile(base + ".dwb", raster::encodeBmp24(combined))) {
         prompts_.ShowWarning("Save error", "We are sorry but this picture could not be saved! You may\n"
                                            "want to click save again and select a different name.");

@@ -44,10 +44,14 @@ TAboutBox::TAboutBox(ProgramContext& program, TFMdraw& main, TFmName& name, cons
     Label8->setCursor(Qt::PointingHandCursor);
     connect(Label8, &QLabel::linkActivated, this, &TAboutBox::Label8Click);
 
+    auto* about = new QLabel("An easy to use drawing and coloring program for children.", this);
+    about->setGeometry(16, 116, 276, 40);
+    about->setWordWrap(true);
+
     BitBtn3 = new QPushButton("Check for new version", this);
-    BitBtn3->setGeometry(8, 196, 140, 25);
+    BitBtn3->setGeometry(8, 196, 132, 25);
     BitBtn1 = new QPushButton("Instructions", this);
-    BitBtn1->setGeometry(154, 196, 72, 25);
+    BitBtn1->setGeometry(146, 196, 80, 25);
     BitBtn1->setDefault(true);
     auto* ok = new QPushButton("OK", this);
     ok->setGeometry(232, 196, 68, 25);

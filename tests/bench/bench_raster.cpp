@@ -3,10 +3,7 @@
 #include <benchmark/benchmark.h>
 
 // OpenCV's headers mix enumerations in arithmetic, which C++20 warns about; the warning is theirs.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-enum-enum-conversion"
 #include <opencv2/imgproc.hpp>
-#pragma GCC diagnostic pop
 
 #include <cstring>
 #include <functional>
