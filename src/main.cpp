@@ -15,6 +15,7 @@
 #include "ui/TFMdraw.h"
 #include "ui/TFmInstructions.h"
 #include "ui/TFmName.h"
+#include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
 
@@ -45,8 +46,10 @@ int main(int argc, char** argv)
     TFmChecksave checksave(&main);
     TFmInstructions instructions(prompts, &main);
     Tfmwantsave wantsave(&main);
+    Tfmfillopt fillopt(&main);
 
     main.setSaveDialogs(&clearpict, &checksave, &wantsave, &pictsave, &notsave);
+    main.setFillPatternWindow(&fillopt);
     name.setShowAbout([&about] { about.exec(); });
     main.setShowInstructions([&instructions] { instructions.showModally(); });
     about.setShowInstructions([&instructions] { instructions.showModally(); });

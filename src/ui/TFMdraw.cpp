@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -13,6 +14,7 @@
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
 #include "ui/SaveQuestions.h"
+#include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
 
@@ -58,7 +60,7 @@ void makeSeparator(QWidget* parent, int x)
 TFMdraw::TFMdraw(ProgramContext& program)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      program_(program), saver_(document_, program.prompts, *this, program.record)
+      program_(program), engine_(document_), saver_(document_, program.prompts, *this, program.record)
 {
     setObjectName("FMdraw");
     setFixedSize(782, 564);
@@ -71,10 +73,17 @@ TFMdraw::TFMdraw(ProgramContext& program)
     Panel3 = makePanel(this, {105, 0, 677, 46}, QFrame::Raised);
     IMpad = new BitmapView(&document_.picture, this);
     IMpad->setGeometry(105, 46, 660, 444);
+    IMpad->setMouseTracking(true);
+    IMpad->installEventFilter(this);
     Panel11 = makePanel(this, {765, 46, 17, 444}, QFrame::Raised);
     Panel2 = makePanel(this, {105, 490, 677, 74}, QFrame::Raised);
     buildTopBar();
     buildToolBar();
+    for (QWidget* background : {static_cast<QWidget*>(this), static_cast<QWidget*>(pancolorbar),
+                                static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Panel3), static_cast<QWidget*>(Panel11)}) {
+        background->setMouseTracking(true);
+        background->installEventFilter(this);
+    }
     showDocumentState();
 }
 
@@ -133,39 +142,50 @@ void TFMdraw::buildToolBar()
 {
     auto* tools = new QButtonGroup(this);
     tools->setExclusive(true);
-    struct ToolButton {
+    using dabwick::ToolButton;
+    struct Button {
         QToolButton** field;
         const char* name;
         int left;
         const char* hint;
-        bool inGroup;
+        std::optional<ToolButton> tool;  // the tool group's buttons
     };
-    const ToolButton buttons[] = {
-        {&freehandbutton, "freehandbutton", 6, "Freehand", true},
-        {&btnerase, "btnerase", 40, "Erase", true},
-        {&LineButton, "LineButton", 73, "Line", true},
-        {&RectangleButton, "RectangleButton", 107, "Rectangle", true},
-        {&EllipseButton, "EllipseButton", 140, "Circle", true},
-        {&RoundRectButton, "RoundRectButton", 174, "Rounded rectangle", true},
-        {&btnclip, "btnclip", 207, "Clip ", true},
-        {&crayonbutton, "crayonbutton", 250, "Crayon: colors over any color except black.", true},
-        {&markerbutton, "markerbutton", 283, "Marker: blends colors except black.", true},
-        {&fillbutton, "fillbutton", 316, "Fill: fills drawn area with selected pattern.", true},
-        {&btnstyle, "btnstyle", 348, "Select fill pattern.", false},
-        {&btnreplace, "btnreplace", 381, "Color replacer: Replace all of one color in picture with selected color.", true},
-        {&btnselect, "btnselect", 414, "Color picker: Select marker, crayon, or fill color from current picture.", true},
-        {&btnminus, "btnminus", 473, "Decrease tool size.", false},
-        {&btnplus, "btnplus", 508, "Increase tool size.", false},
-        {&btnoutline, "btnoutline", 565, "Outlines all colored areas with a black line.", false},
-        {&btnclear, "btnclear", 601, "Clears all color and makes current pictue black and white.", false},
-        {&btnundo, "btnundo", 637, "Removes the last change made to current picture.", false},
+    const Button buttons[] = {
+        {&freehandbutton, "freehandbutton", 6, "Freehand", ToolButton::freehandbutton},
+        {&btnerase, "btnerase", 40, "Erase", ToolButton::btnerase},
+        {&LineButton, "LineButton", 73, "Line", ToolButton::LineButton},
+        {&RectangleButton, "RectangleButton", 107, "Rectangle", ToolButton::RectangleButton},
+        {&EllipseButton, "EllipseButton", 140, "Circle", ToolButton::EllipseButton},
+        {&RoundRectButton, "RoundRectButton", 174, "Rounded rectangle", ToolButton::RoundRectButton},
+        {&btnclip, "btnclip", 207, "Clip ", ToolButton::btnclip},
+        {&crayonbutton, "crayonbutton", 250, "Crayon: colors over any color except black.", ToolButton::crayonbutton},
+        {&markerbutton, "markerbutton", 283, "Marker: blends colors except black.", ToolButton::markerbutton},
+        {&fillbutton, "fillbutton", 316, "Fill: fills drawn area with selected pattern.", ToolButton::fillbutton},
+        {&btnstyle, "btnstyle", 348, "Select fill pattern.", std::nullopt},
+        {&btnreplace, "btnreplace", 381, "Color replacer: Replace all of one color in picture with selected color.",
+         ToolButton::btnreplace},
+        {&btnselect, "btnselect", 414, "Color picker: Select marker, crayon, or fill color from current picture.",
+         ToolButton::btnselect},
+        {&btnminus, "btnminus", 473, "Decrease tool size.", std::nullopt},
+        {&btnplus, "btnplus", 508, "Increase tool size.", std::nullopt},
+        {&btnoutline, "btnoutline", 565, "Outlines all colored areas with a black line.", std::nullopt},
+        {&btnclear, "btnclear", 601, "Clears all color and makes current pictue black and white.", std::nullopt},
+        {&btnundo, "btnundo", 637, "Removes the last change made to current picture.", std::nullopt},
     };
-    for (const ToolButton& b : buttons) {
+    for (const Button& b : buttons) {
         const int width = b.field == &EllipseButton ? 26 : 29;
-        *b.field = addToolButton(b.name, b.left, width, b.hint, b.inGroup);
-        if (b.inGroup)
-            tools->addButton(*b.field);
+        *b.field = addToolButton(b.name, b.left, width, b.hint, b.tool.has_value());
+        if (!b.tool)
+            continue;
+        tools->addButton(*b.field);
+        toolButtons_.emplace_back(*b.field, *b.tool);
+        const ToolButton tool = *b.tool;
+        connect(*b.field, &QToolButton::clicked, this, [this, tool] {
+            engine_.pressToolButton(tool);
+            showToolState();
+        });
     }
+    connect(fillbutton, &QToolButton::pressed, this, [this] { engine_.fillbuttonMouseDown(); });
     freehandbutton->setChecked(true);
     btnstyle->setEnabled(false);
     btnstyle->setIcon(glyphIcon("pattern_solid"));
@@ -181,6 +201,11 @@ void TFMdraw::buildToolBar()
     makeSeparator(Panel2, 551);
 
     connect(btnundo, &QToolButton::clicked, this, &TFMdraw::btnundoClick);
+    connect(btnstyle, &QToolButton::clicked, this, &TFMdraw::btnstyleClick);
+    connect(btnminus, &QToolButton::clicked, this, &TFMdraw::btnminusClick);
+    connect(btnplus, &QToolButton::clicked, this, &TFMdraw::btnplusClick);
+    connect(btnoutline, &QToolButton::clicked, this, &TFMdraw::btnoutlineClick);
+    connect(btnclear, &QToolButton::clicked, this, &TFMdraw::btnclearClick);
 }
 
 void TFMdraw::setSaveDialogs(Tfmclearpict* clearpict, TFmChecksave* checksave, Tfmwantsave* wantsave,
@@ -201,15 +226,120 @@ void TFMdraw::showDocumentState()
     btnclear->setEnabled(document_.buttons.clear);
     btnundo->setEnabled(document_.buttons.undo);
     IMpad->update();
+    showToolState();
+}
+
+void TFMdraw::showToolState()
+{
+    const dabwick::ToolControls& shown = engine_.controls();
+    for (const auto& [button, tool] : toolButtons_) {
+        if (tool == engine_.downButton())
+            button->setChecked(true);
+    }
+    lbltool->setText(QString::fromStdString(shown.sizeCaption));
+    lblsize->setText(QString::fromStdString(shown.sizeText));
+    for (QWidget* control : {static_cast<QWidget*>(lbltool), static_cast<QWidget*>(lblsize),
+                             static_cast<QWidget*>(btnminus), static_cast<QWidget*>(btnplus)})
+        control->setEnabled(shown.sizeControlsEnabled);
+    btnstyle->setEnabled(shown.styleEnabled);
+    btnselect->setEnabled(shown.selectEnabled);
+    panclips->setVisible(shown.clipPanelVisible);
+    pancolorbar->setVisible(!shown.clipPanelVisible);
+}
+
+void TFMdraw::repaintPad(const raster::Rect& changed)
+{
+    if (!changed.empty())
+        IMpad->update(QRect(changed.left, changed.top, changed.width(), changed.height()));
+}
+
+bool TFMdraw::padMouseEvent(QEvent* event)
+{
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint p = mouse->position().toPoint();
+    const raster::Point at{p.x(), p.y()};
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        repaintPad(engine_.IMpadMouseDown(at));
+        break;
+    case QEvent::MouseMove: {
+        const Qt::MouseButtons held = mouse->buttons();
+        const bool oneButton = held == Qt::LeftButton || held == Qt::MiddleButton || held == Qt::RightButton;
+        repaintPad(engine_.IMpadMouseMove(at, oneButton));
+        showToolState();
+        return true;
+    }
+    case QEvent::MouseButtonRelease:
+        repaintPad(engine_.IMpadMouseUp(at));
+        break;
+    default:
+        return false;
+    }
+    showDocumentState();
+    return true;
+}
+
+bool TFMdraw::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    if (watched == IMpad && mouse)
+        return padMouseEvent(event);
+    if (watched != IMpad && (type == QEvent::MouseMove || type == QEvent::Leave)) {
+        engine_.FormMouseMove();
+        showToolState();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TFMdraw::btnstyleClick()
+{
+    if (!fillopt_)
+        return;
+    const int style = fillopt_->choosePattern();
+    update();
+    engine_.chooseFillStyle(style);
+    btnstyle->setIcon(glyphIcon(Tfmfillopt::glyphOf(engine_.fillStyle())));
+    showToolState();
+}
+
+void TFMdraw::btnminusClick()
+{
+    engine_.btnminusClick();
+    showToolState();
+}
+
+void TFMdraw::btnplusClick()
+{
+    engine_.btnplusClick();
+    showToolState();
+}
+
+void TFMdraw::btnoutlineClick()
+{
+    engine_.btnoutlineClick();
+    showDocumentState();
+}
+
+void TFMdraw::btnclearClick()
+{
+    engine_.btnclearClick();
+    showDocumentState();
 }
 
 void TFMdraw::ResetPicture()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     document_.ResetPicture();
-    freehandbutton->setChecked(true);
+    resetTools();
     showDocumentState();
     QGuiApplication::restoreOverrideCursor();
+}
+
+void TFMdraw::resetTools()
+{
+    engine_.ResetTools();
+    btnstyle->setIcon(glyphIcon("pattern_solid"));
 }
 
 void TFMdraw::showEvent(QShowEvent* event)
@@ -231,7 +361,7 @@ void TFMdraw::btnnewClick()
         return;
     }
     document_.StartNewDrawing();
-    freehandbutton->setChecked(true);
+    resetTools();
     showDocumentState();
 }
 

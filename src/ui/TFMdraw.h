@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "dabwick/DrawingEngine.h"
 #include "dabwick/PictureDocument.h"
 #include "dabwick/PictureSaver.h"
 #include "dabwick/SavePrompts.h"
@@ -18,6 +19,7 @@ class TFmChecksave;
 class Tfmnotsave;
 class Tfmpictsave;
 class Tfmwantsave;
+class Tfmfillopt;
 
 // The main window: the picture pad with the top bar of picture buttons above it, the tool bar
 // below it and the colour and clip panels on the left. It owns the picture being edited.
@@ -30,12 +32,15 @@ public:
     // The question windows are created after the main window, in the program's fixed order.
     void setSaveDialogs(Tfmclearpict* clearpict, TFmChecksave* checksave, Tfmwantsave* wantsave, Tfmpictsave* pictsave,
                         Tfmnotsave* notsave);
+    // The fill pattern window, created after the main window.
+    void setFillPatternWindow(Tfmfillopt* fillopt) { fillopt_ = fillopt; }
     // Opens the instructions, modally; set once the instructions window exists.
     void setShowInstructions(std::function<void()> show) { showInstructions_ = std::move(show); }
     // The signed-in child's folder, ending in '/'.
     void setUserFolder(const std::string& folder) { saver_.setUserFolder(folder); }
 
     dabwick::PictureDocument& document() { return document_; }
+    dabwick::DrawingEngine& engine() { return engine_; }
     // Copies the document's caption and button states onto the widgets; every handler ends with it.
     void showDocumentState();
 
@@ -79,6 +84,11 @@ public:
     QLabel* lblsize;
 
     void btnnewClick();
+    void btnstyleClick();
+    void btnminusClick();
+    void btnplusClick();
+    void btnoutlineClick();
+    void btnclearClick();
     void btnsaveClick();
     void btnundoClick();
     void BitBtn8Click();
@@ -86,6 +96,7 @@ public:
     void ResetPicture();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -93,6 +104,12 @@ private:
     void buildTopBar();
     void buildToolBar();
     QToolButton* addToolButton(const char* name, int left, int width, const char* hint, bool inGroup);
+    // Copies the engine's tool state onto the tool bar, the side panel and the pad's cursor.
+    void showToolState();
+    // Every new picture starts with the pencil of size 5 and a solid fill.
+    void resetTools();
+    void repaintPad(const raster::Rect& changed);
+    bool padMouseEvent(QEvent* event);
 
     std::optional<std::string> askPictureName(const std::string& preset) override;
     bool askReplace(const std::string& name) override;
@@ -100,7 +117,10 @@ private:
 
     ProgramContext& program_;
     dabwick::PictureDocument document_;
+    dabwick::DrawingEngine engine_;
     dabwick::PictureSaver saver_;
+    std::vector<std::pair<QToolButton*, dabwick::ToolButton>> toolButtons_;
+    Tfmfillopt* fillopt_ = nullptr;
     Tfmclearpict* clearpict_ = nullptr;
     TFmChecksave* checksave_ = nullptr;
     Tfmwantsave* wantsave_ = nullptr;
