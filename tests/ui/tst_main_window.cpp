@@ -170,6 +170,62 @@ private slots:
         QCOMPARE(temp.read("Ann's folder/Dabwick/Boat.dwb"), std::string("old"));
     }
 
+    void eachToolButtonSetsItsControls()
+    {
+        struct Row {
+            QToolButton* button;
+            QString caption;  // empty: the size controls are off
+            bool style;
+            bool select;
+            bool clips;
+        };
+        const QList<Row> rows = {
+            {window->freehandbutton, "Pencil size = ", false, false, false},
+            {window->btnerase, "Eraser size = ", false, false, false},
+            {window->LineButton, "Line width = ", false, false, false},
+            {window->RectangleButton, "Border width = ", false, false, false},
+            {window->EllipseButton, "Border width = ", false, false, false},
+            {window->RoundRectButton, "Border width = ", false, false, false},
+            {window->btnclip, "", false, false, true},
+            {window->crayonbutton, "Crayon size = ", false, true, false},
+            {window->markerbutton, "Marker size = ", false, true, false},
+            {window->fillbutton, "", true, true, false},
+            {window->btnreplace, "", false, true, false},
+        };
+        for (const Row& row : rows) {
+            row.button->click();
+            QVERIFY(row.button->isChecked());
+            QCOMPARE(window->btnminus->isEnabled(), !row.caption.isEmpty());
+            QCOMPARE(window->lblsize->isEnabled(), !row.caption.isEmpty());
+            if (!row.caption.isEmpty())
+                QCOMPARE(window->lbltool->text(), row.caption);
+            QCOMPARE(window->btnstyle->isEnabled(), row.style);
+            QCOMPARE(window->btnselect->isEnabled(), row.select);
+            QCOMPARE(window->panclips->isVisible(), row.clips);
+            QCOMPARE(window->pancolorbar->isVisible(), !row.clips);
+        }
+        window->crayonbutton->click();
+        window->btnplus->click();
+        QCOMPARE(window->lblsize->text(), QString("10"));
+        window->btnerase->click();
+        QCOMPARE(window->lblsize->text(), QString("5"));
+    }
+
+    void drawingOnThePadIsOneUndoStepPerStroke()
+    {
+        window->RectangleButton->click();
+        QTest::mousePress(window->IMpad, Qt::LeftButton, {}, {100, 100});
+        QTest::mouseMove(window->IMpad, {150, 130});
+        QTest::mouseMove(window->IMpad, {200, 160});
+        QTest::mouseRelease(window->IMpad, Qt::LeftButton, {}, {200, 160});
+        QCOMPARE(window->document().picture.pixel(100, 130), raster::kBlack);
+        QCOMPARE(window->document().lineArt.pixel(150, 160), raster::kBlack);
+        QCOMPARE(window->document().picture.pixel(150, 130), raster::kWhite);
+        QVERIFY(window->btnundo->isEnabled() && window->btnsave->isEnabled() && window->btnclear->isEnabled());
+        window->btnundo->click();
+        QCOMPARE(window->document().picture, window->document().blank);
+    }
+
     void undoBackToTheStartLeavesNothingToSave()
     {
         for (int i = 1; i <= 3; ++i)
