@@ -5,13 +5,13 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include "ui/Centre.h"
+#include "ui/FixedWindow.h"
 
 using dabwick::SaveAnswer;
 
 SaveQuestionDialog::SaveQuestionDialog(const QString& text, const QString& yesCaption, const QString& noCaption,
                                        QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, kFixedDialogFlags)
 {
     setWindowTitle("Save prompt");
     setModal(true);

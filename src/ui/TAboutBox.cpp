@@ -8,7 +8,7 @@
 
 #include "dabwick/CommandLine.h"
 #include "dabwick/DataFolderContent.h"
-#include "ui/Centre.h"
+#include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
 #include "ui/TFMdraw.h"
@@ -29,12 +29,10 @@ QLabel* boldLabel(const QString& text, const QRect& place, QWidget* parent)
 }  // namespace
 
 TAboutBox::TAboutBox(ProgramContext& program, TFMdraw& main, TFmName& name, const std::string& commandLine)
-    : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : QDialog(nullptr, kFixedDialogFlags),
       program_(program), main_(main), name_(name)
 {
-    setWindowTitle("About Dabwick");
-    setFixedSize(308, 234);
-    centreOnScreen(this);
+    setUpFixedWindow(this, "About Dabwick", {308, 234});
     auto* picture = new QLabel(this);
     picture->setGeometry(16, 16, 64, 64);
     picture->setPixmap(glyphPixmap("program"));

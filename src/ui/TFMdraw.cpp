@@ -10,7 +10,7 @@
 #include <QToolButton>
 
 #include "ui/BitmapView.h"
-#include "ui/Centre.h"
+#include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
 #include "ui/SaveQuestions.h"
@@ -63,9 +63,7 @@ TFMdraw::TFMdraw(ProgramContext& program)
       program_(program), engine_(document_), saver_(document_, program.prompts, *this, program.record)
 {
     setObjectName("FMdraw");
-    setFixedSize(782, 564);
-    centreOnScreen(this);
-    setWindowTitle(QString::fromStdString(document_.caption()));
+    setUpFixedWindow(this, QString::fromStdString(document_.caption()), {782, 564});
 
     pancolorbar = makePanel(this, {0, 0, 105, 564}, QFrame::Raised);
     panclips = makePanel(this, {0, 0, 105, 564}, QFrame::Raised);

@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "dabwick/Prompts.h"
-#include "ui/Centre.h"
+#include "ui/FixedWindow.h"
 
 namespace {
 

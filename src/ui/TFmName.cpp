@@ -12,7 +12,7 @@
 #include "platform/MidiPlayer.h"
 #include "raster/Bitmap.h"
 #include "ui/BitmapView.h"
-#include "ui/Centre.h"
+#include "ui/FixedWindow.h"
 #include "ui/NameBox.h"
 #include "ui/ProgramContext.h"
 #include "ui/TFMdraw.h"
@@ -34,9 +34,7 @@ TFmName::TFmName(ProgramContext& program, TFMdraw& main)
       program_(program), main_(main), mpopen_(std::make_unique<platform::MidiPlayer>())
 {
     setObjectName("FmName");
-    setWindowTitle("Dabwick 2.0");
-    setFixedSize(704, 557);
-    centreOnScreen(this);
+    setUpFixedWindow(this, "Dabwick 2.0", {704, 557});
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);

@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/Centre.h"
+#include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
 
 namespace {
@@ -29,11 +29,9 @@ constexpr PatternButton kPatterns[] = {
 }  // namespace
 
 Tfmfillopt::Tfmfillopt(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, kFixedDialogFlags)
 {
-    setWindowTitle("Fill Style");
-    setFixedSize(210, 217);
-    centreOnScreen(this);
+    setUpFixedWindow(this, "Fill Style", {210, 217});
     auto* label = new QLabel("Select fill Style from the options below:", this);
     label->move(15, 19);
     for (const PatternButton& pattern : kPatterns) {

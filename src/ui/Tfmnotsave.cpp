@@ -4,14 +4,12 @@
 #include <QPushButton>
 
 #include "dabwick/Names.h"
-#include "ui/Centre.h"
+#include "ui/FixedWindow.h"
 
 Tfmnotsave::Tfmnotsave(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, kFixedDialogFlags)
 {
-    setWindowTitle("Save picture");
-    setFixedSize(324, 150);
-    centreOnScreen(this);
+    setUpFixedWindow(this, "Save picture", {324, 150});
     const auto line = [this](const QString& text, int y, Qt::Alignment alignment) {
         auto* label = new QLabel(text, this);
         label->setGeometry(10, y, 304, 18);

@@ -4,15 +4,13 @@
 #include <QPushButton>
 
 #include "dabwick/ChildName.h"
-#include "ui/Centre.h"
+#include "ui/FixedWindow.h"
 #include "ui/NameBox.h"
 
 Tfmpictsave::Tfmpictsave(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, kFixedDialogFlags)
 {
-    setWindowTitle("Save picture");
-    setFixedSize(287, 114);
-    centreOnScreen(this);
+    setUpFixedWindow(this, "Save picture", {287, 114});
     auto* label = new QLabel("Please enter the name of the picture you are saving.", this);
     label->setGeometry(12, 10, 265, 18);
     Edit1 = new NameBox(this);

@@ -7,11 +7,8 @@
 #include <QToolButton>
 #include <filesystem>
 
-#include "dabwick/Resources.h"
 #include "support/ModalDriver.h"
-#include "support/TempFolder.h"
-#include "ui/MessageBoxPrompts.h"
-#include "ui/ProgramContext.h"
+#include "support/TestProgram.h"
 #include "ui/SaveQuestions.h"
 #include "ui/BitmapView.h"
 #include "ui/TFMdraw.h"
@@ -23,9 +20,7 @@ namespace fs = std::filesystem;
 class MainWindowTest : public QObject {
     Q_OBJECT
 
-    TempFolder temp;
-    MessageBoxPrompts prompts;
-    std::unique_ptr<ProgramContext> program;
+    std::unique_ptr<TestProgram> program;
     std::unique_ptr<TFMdraw> window;
 
     // A stroke as the tools will make it: a mark, the changed flag, one undo step.
@@ -42,16 +37,12 @@ private slots:
 
     void init()
     {
-        dabwick::ProgramPlaces places;
-        places.dataFolder = temp.path();
-        program = std::make_unique<ProgramContext>(ProgramContext{
-            places, dabwick::FirstRunRecord(temp.path() + "dabwick.qy", temp.path(), false),
-            dabwick::builtInResources(), prompts});
-        window = std::make_unique<TFMdraw>(*program);
+        program = std::make_unique<TestProgram>();
+        window = std::make_unique<TFMdraw>(program->context);
         // The dialogs belong to the window, as in the program.
         window->setSaveDialogs(new Tfmclearpict(window.get()), new TFmChecksave(window.get()),
                                new Tfmwantsave(window.get()), new Tfmpictsave(window.get()), new Tfmnotsave(window.get()));
-        window->setUserFolder(temp.makeFolder("Ann's folder/Dabwick"));
+        window->setUserFolder(program->temp.makeFolder("Ann's folder/Dabwick"));
         window->document().history.setHistoryFlag();
         window->show();
     }
@@ -151,14 +142,14 @@ private slots:
         QVERIFY(driver.finished());
         QCOMPARE(driver.seen().at(1), QString("Name needed | You must enter a name for your picture!"));
         QCOMPARE(driver.seen().at(3), QString("Dabwick | BOAT has now been saved."));
-        QCOMPARE(fs::file_size(temp.path() + "Ann's folder/Dabwick/boat.dwb"), 1758294u);
+        QCOMPARE(fs::file_size(program->temp.path() + "Ann's folder/Dabwick/boat.dwb"), 1758294u);
         QCOMPARE(window->windowTitle(), QString("Picture name: {boat}"));
         QVERIFY(!window->btnsave->isEnabled());
     }
 
     void savingOverATakenNameAsksToReplace()
     {
-        temp.write("Ann's folder/Dabwick/Boat.dwb", "old");
+        program->temp.write("Ann's folder/Dabwick/Boat.dwb", "old");
         stroke(11);
         ModalDriver driver;
         driver.type("boat.", "Save").click("Cancel").close();
@@ -167,7 +158,7 @@ private slots:
         QCOMPARE(driver.seen().at(1), QString("Save picture | You aready have a picture saved under the name / \"BOAT\" / "
                                               "To replace the saved picture with this picture click (Replace) / "
                                               "To select a different name for this picture click (Cancel)"));
-        QCOMPARE(temp.read("Ann's folder/Dabwick/Boat.dwb"), std::string("old"));
+        QCOMPARE(program->temp.read("Ann's folder/Dabwick/Boat.dwb"), std::string("old"));
     }
 
     void eachToolButtonSetsItsControls()

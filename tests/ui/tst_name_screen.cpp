@@ -5,12 +5,9 @@
 #include <filesystem>
 
 #include "dabwick/CommandLine.h"
-#include "dabwick/Resources.h"
 #include "support/ModalDriver.h"
-#include "support/TempFolder.h"
-#include "ui/MessageBoxPrompts.h"
+#include "support/TestProgram.h"
 #include "ui/NameBox.h"
-#include "ui/ProgramContext.h"
 #include "ui/BitmapView.h"
 #include "ui/TFMdraw.h"
 #include "ui/TFmName.h"
@@ -20,9 +17,7 @@ namespace fs = std::filesystem;
 class NameScreenTest : public QObject {
     Q_OBJECT
 
-    TempFolder temp;
-    MessageBoxPrompts prompts;
-    std::unique_ptr<ProgramContext> program;
+    std::unique_ptr<TestProgram> program;
     std::unique_ptr<TFMdraw> main;
     std::unique_ptr<TFmName> screen;
 
@@ -37,13 +32,9 @@ private slots:
 
     void init()
     {
-        dabwick::ProgramPlaces places;
-        places.dataFolder = temp.path();
-        program = std::make_unique<ProgramContext>(ProgramContext{
-            places, dabwick::FirstRunRecord(temp.path() + "dabwick.qy", temp.path(), false),
-            dabwick::builtInResources(), prompts});
-        main = std::make_unique<TFMdraw>(*program);
-        screen = std::make_unique<TFmName>(*program, *main);
+        program = std::make_unique<TestProgram>();
+        main = std::make_unique<TFMdraw>(program->context);
+        screen = std::make_unique<TFmName>(program->context, *main);
         screen->show();
     }
 
@@ -52,8 +43,6 @@ private slots:
         screen->setNameScreenQuits(false);
         screen.reset();
         main.reset();
-        for (const auto& entry : fs::directory_iterator(temp.path()))
-            fs::remove_all(entry.path());
     }
 
     void thePanelWaitsOutOfViewUntilStartUpIsDone()
@@ -91,7 +80,7 @@ private slots:
         signIn(QString(20, ' '));
         QCOMPARE(driver.seen(), QStringList{"Dabwick | You must enter your name to continue!"});
         QVERIFY(screen->edname->text().isEmpty());
-        QVERIFY(fs::is_empty(temp.path()));
+        QVERIFY(fs::is_empty(program->temp.path()));
     }
 
     void aNewChildAnsweringNoGetsNothing()
@@ -101,7 +90,7 @@ private slots:
         signIn("Zoe");
         QCOMPARE(driver.seen(), QStringList{"New user | Hi Zoe!\n\nYou do not have a folder. Anyone who uses Dabwick\n"
                                             "must have a folder. Do you want me to create one for you?"});
-        QVERIFY(!fs::exists(temp.path() + "Zoe's folder"));
+        QVERIFY(!fs::exists(program->temp.path() + "Zoe's folder"));
         QCOMPARE(screen->edname->text(), QString("Zoe"));
         QVERIFY(screen->isVisible());
     }
@@ -112,27 +101,27 @@ private slots:
         ModalDriver driver;
         driver.click("Yes");
         signIn("Zoe");
-        QVERIFY(fs::is_directory(temp.path() + "Zoe's folder/Dabwick/user's clips"));
-        QCOMPARE(fs::status(temp.path() + "Zoe's folder/Dabwick").permissions() & fs::perms::all, fs::perms(0777));
+        QVERIFY(fs::is_directory(program->temp.path() + "Zoe's folder/Dabwick/user's clips"));
+        QCOMPARE(fs::status(program->temp.path() + "Zoe's folder/Dabwick").permissions() & fs::perms::all, fs::perms(0777));
         QVERIFY(main->isVisible());
         QVERIFY(!screen->isVisible());
         QVERIFY(!screen->nameScreenQuits());
-        QCOMPARE(screen->userFolder(), temp.path() + "Zoe's folder/Dabwick/");
+        QCOMPARE(screen->userFolder(), program->temp.path() + "Zoe's folder/Dabwick/");
     }
 
     void aReturningChildIsNotAskedAndSharesTheFolderWhateverTheCase()
     {
-        temp.makeFolder("Zoe's folder/Dabwick/user's clips");
+        program->temp.makeFolder("Zoe's folder/Dabwick/user's clips");
         ModalDriver none;
         signIn("ZOE");
         QVERIFY(none.seen().isEmpty());
         QVERIFY(main->isVisible());
-        QCOMPARE(screen->userFolder(), temp.path() + "Zoe's folder/Dabwick/");
+        QCOMPARE(screen->userFolder(), program->temp.path() + "Zoe's folder/Dabwick/");
     }
 
     void aFolderThatCannotBeMadeEndsWithTheMessage()
     {
-        temp.write("Kim's folder", "a file where the folder should be");
+        program->temp.write("Kim's folder", "a file where the folder should be");
         ModalDriver driver;
         driver.click("Yes").click("OK");
         signIn("Kim");

@@ -1,4 +1,4 @@
-#include "ui/Centre.h"
+#include "ui/FixedWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,4 +12,11 @@ void centreOnScreen(QWidget* window)
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+void setUpFixedWindow(QWidget* window, const QString& caption, QSize clientSize)
+{
+    window->setWindowTitle(caption);
+    window->setFixedSize(clientSize);
+    centreOnScreen(window);
 }

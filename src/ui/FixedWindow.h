@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QSize>
+#include <QString>
+#include <Qt>
+
+class QWidget;
+
+// The look every window of the program shares: a title bar with a close box, no resizing,
+// and its place in the middle of the screen.
+inline constexpr Qt::WindowFlags kFixedDialogFlags =
+    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+
+// Places a top-level window in the middle of the screen. Called once its size is fixed; the
+// window then keeps that place when shown.
+void centreOnScreen(QWidget* window);
+
+// Gives a window its caption and fixed client size, then centres it.
+void setUpFixedWindow(QWidget* window, const QString& caption, QSize clientSize);
