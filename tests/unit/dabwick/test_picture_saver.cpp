@@ -138,3 +138,12 @@ TEST_F(SaverTest, TheSaveQuestionLetsTheActionGoOnOnlyWhenSafe)
     doc.changed = false;
     EXPECT_TRUE(saver.mayDiscardPicture(SaveQuestion::BeforeQuit)) << "an unchanged picture asks nothing";
 }
+
+TEST_F(SaverTest, AFolderThatCannotBeWrittenGivesTheSaveError)
+{
+    saver.setUserFolder(temp.write("not a folder", "") + "/");
+    dialogs.names = {"boat"};
+    EXPECT_FALSE(saver.SaveCurrentPicture());
+    EXPECT_TRUE(doc.changed);
+    EXPECT_EQ(dialogs.shown.back().rfind("warning: Save error: ", 0), 0u);
+}
