@@ -1,5 +1,7 @@
 #include "dabwick/LayerPasses.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace dabwick {
@@ -14,6 +16,33 @@ bool isBlack(const std::uint8_t* p)
 bool same(const std::uint8_t* a, const std::uint8_t* b)
 {
     return std::memcmp(a, b, 3) == 0;
+}
+
+std::uint64_t load64(const std::uint8_t* p)
+{
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// True when any of the eight bytes is zero (the classic bit trick): a black pixel needs three.
+bool hasZeroByte(std::uint64_t v)
+{
+    return ((v - 0x0101010101010101ull) & ~v & 0x8080808080808080ull) != 0;
+}
+
+// Eight pixels, 24 bytes, that hold no zero byte at all hold no black pixel: most of a line-art
+// row is white, so whole blocks are passed over at word speed.
+constexpr int kBlockPixels = 8;
+
+bool blockMayHoldBlack(const std::uint8_t* p)
+{
+    return hasZeroByte(load64(p)) || hasZeroByte(load64(p + 8)) || hasZeroByte(load64(p + 16));
+}
+
+bool sameBlock(const std::uint8_t* a, const std::uint8_t* b)
+{
+    return std::memcmp(a, b, kBlockPixels * 3) == 0;
 }
 
 void setBlack(std::uint8_t* p)
@@ -46,9 +75,22 @@ void RestoreLineArt(raster::Bitmap& picture, const raster::Bitmap& lineArt, rast
     for (int y = area.top; y < area.bottom; ++y) {
         const std::uint8_t* line = lineArt.row(y);
         std::uint8_t* out = picture.row(y);
-        for (int x = area.left; x < area.right; ++x) {
-            if (isBlack(line + x * 3))
-                setBlack(out + x * 3);
+        int x = area.left;
+        while (x < area.right) {
+            if (x + kBlockPixels <= area.right && !blockMayHoldBlack(line + x * 3)) {
+                x += kBlockPixels;
+                continue;
+            }
+            const int end = std::min(x + kBlockPixels, area.right);
+            for (; x < end; ++x) {
+                // Branch-free: grid-like line art makes the black test unpredictable.
+                const std::uint8_t* l = line + x * 3;
+                const std::uint8_t keep = std::uint8_t(-std::uint8_t((l[0] | l[1] | l[2]) != 0));
+                std::uint8_t* o = out + x * 3;
+                o[0] &= keep;
+                o[1] &= keep;
+                o[2] &= keep;
+            }
         }
     }
 }
@@ -56,9 +98,20 @@ void RestoreLineArt(raster::Bitmap& picture, const raster::Bitmap& lineArt, rast
 void LiftZeroChannels(raster::Bitmap& picture, raster::Rect area)
 {
     area = inside(picture, area);
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7Full;
+    constexpr std::uint64_t kHigh = 0x8080808080808080ull;
     for (int y = area.top; y < area.bottom; ++y) {
         std::uint8_t* row = picture.row(y);
-        for (int i = area.left * 3; i < area.right * 3; ++i)
+        int i = area.left * 3;
+        const int end = area.right * 3;
+        // Eight channels at a time: the high bit of `nonZero` is set exactly in the non-zero bytes.
+        for (; i + 8 <= end; i += 8) {
+            std::uint64_t v = load64(row + i);
+            const std::uint64_t nonZero = ((v & kLow7) + kLow7) | v;
+            v |= (~nonZero & kHigh) >> 7;
+            std::memcpy(row + i, &v, sizeof v);
+        }
+        for (; i < end; ++i)
             row[i] |= std::uint8_t(row[i] == 0);
     }
 }
@@ -91,17 +144,28 @@ void outlineColours(raster::Bitmap& picture, raster::Bitmap& lineArt, const std:
     for (int y = 0; y + 1 < h; ++y) {
         std::uint8_t* row = picture.row(y);
         std::uint8_t* below = picture.row(y + 1);
-        for (int x = 0; x + 1 < w; ++x) {
+        for (int x = 0; x + 1 < w;) {
+            // Where the two rows agree nothing changes, and big areas of one colour are common.
+            if (x + kBlockPixels < w && sameBlock(row + x * 3, below + x * 3)) {
+                x += kBlockPixels;
+                continue;
+            }
             const std::uint8_t* a = row + x * 3;
             std::uint8_t* b = below + x * 3;
             if (!isBlack(a) && !isBlack(b) && !same(a, b)) {
                 setBlack(b);
                 setBlack(lineArt.row(y + 1) + x * 3);
             }
+            ++x;
         }
         for (int x = 0; x + 1 < w; ++x) {
             const std::uint8_t* a = row + x * 3;
             std::uint8_t* b = row + (x + 1) * 3;
+            // A run of one colour compares equal to itself shifted by one pixel.
+            if (x + kBlockPixels + 1 < w && sameBlock(a, b)) {
+                x += kBlockPixels - 1;
+                continue;
+            }
             if (!isBlack(a) && !isBlack(b) && !same(a, b)) {
                 setBlack(b);
                 setBlack(lineArt.row(y) + (x + 1) * 3);
