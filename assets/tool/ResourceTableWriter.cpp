@@ -57,13 +57,14 @@ void writeResourceTable(const std::vector<BuiltResource>& resources, const std::
 
     const std::filesystem::path blobs = outFolder / "blobs";
     std::filesystem::create_directories(blobs);
-    std::ostringstream assembly, table;
+    std::ostringstream assembly, table, manifest;
     for (std::size_t i = 0; i < resources.size(); ++i) {
         const std::filesystem::path blob = blobs / (std::to_string(i) + ".bin");
         writeIfChanged(blob, std::string(resources[i].bytes.begin(), resources[i].bytes.end()));
         const std::string label = "dabwick_resource_" + std::to_string(i);
         assembly << "    .balign 16\n    .global " << label << "\n    .hidden " << label << "\n"
                  << label << ":\n    .incbin " << cppString(std::filesystem::absolute(blob).string()) << "\n";
+        manifest << blob.filename().string() << '\t' << resources[i].type << '\t' << resources[i].name << '\n';
         table << "    {" << cppString(resources[i].name) << ", " << cppString(resources[i].type) << ", {" << label
               << ", " << resources[i].bytes.size() << "}},\n";
     }
@@ -82,6 +83,8 @@ void writeResourceTable(const std::vector<BuiltResource>& resources, const std::
         << "    static const ResourceTable table({kResources, std::size(kResources) - 1});\n"
         << "    return table;\n}\n\n}  // namespace dabwick\n";
     writeIfChanged(outFolder / "resource_table.cpp", cpp.str());
+    // Which blob is which, for people and scripts that want to look at the built content.
+    writeIfChanged(outFolder / "manifest.tsv", manifest.str());
 }
 
 }  // namespace assets

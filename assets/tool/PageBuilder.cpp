@@ -1,0 +1,86 @@
+// Colouring pages: assets/pages/pageN.svg, black line art on white, becomes resource "pageN" of
+// type "image": a 660 by 444 one-bit BMP of exactly 37358 bytes at 2677 pixels per metre.
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <regex>
+#include <stdexcept>
+
+#include "BuiltResource.h"
+#include "dabwick/Regions.h"
+#include "raster/BmpCodec.h"
+#include "raster/Brush.h"
+#include "raster/FloodFill.h"
+
+namespace assets {
+
+namespace {
+
+constexpr int kWidth = 660;
+constexpr int kHeight = 444;
+// Grey from anti-aliased edges darker than this becomes line; lighter becomes paper.
+constexpr int kInkThreshold = 160;
+// White specks smaller than this, left between lines that nearly touch, are closed with ink:
+// no child could hit them, and a fill that cannot be seen only confuses.
+constexpr int kSmallestArea = 80;
+
+raster::Bitmap renderPage(const std::filesystem::path& drawing)
+{
+    QSvgRenderer renderer(QString::fromStdString(drawing.string()));
+    if (!renderer.isValid())
+        throw std::runtime_error(drawing.string() + ": not a drawing that QtSvg can read");
+    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter, QRectF(0, 0, kWidth, kHeight));
+    }
+    raster::Bitmap page(kWidth, kHeight, raster::kWhite);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            if (qGray(image.pixel(x, y)) < kInkThreshold)
+                page.setPixel(x, y, raster::kBlack);
+        }
+    }
+    return page;
+}
+
+void closeSpecks(raster::Bitmap& page)
+{
+    for (const dabwick::Region& region : dabwick::findRegions(page)) {
+        if (region.area < kSmallestArea)
+            raster::floodFillSurface(page, raster::Brush(raster::kBlack, raster::BrushStyle::Solid), region.seed);
+    }
+}
+
+}  // namespace
+
+std::vector<BuiltResource> buildPages(const std::filesystem::path& assetsFolder)
+{
+    const std::regex pageName("page([1-9][0-9]?)\\.svg");
+    std::vector<BuiltResource> pages;
+    if (!std::filesystem::is_directory(assetsFolder / "pages"))
+        return pages;
+    for (const auto& entry : std::filesystem::directory_iterator(assetsFolder / "pages")) {
+        std::smatch match;
+        const std::string file = entry.path().filename().string();
+        if (!std::regex_match(file, match, pageName))
+            continue;
+        raster::Bitmap page = renderPage(entry.path());
+        closeSpecks(page);
+        const raster::Colour table[] = {raster::kBlack, raster::kWhite};
+        auto bytes = raster::encodeBmp1(page, table, {.pixelsPerMetre = 2677, .recordImageSize = false});
+        if (!bytes)
+            throw std::runtime_error(file + ": " + bytes.error);
+        pages.push_back({"page" + match[1].str(), "image", std::move(*bytes.value)});
+    }
+    // Directory order differs between file systems; the table must not.
+    std::sort(pages.begin(), pages.end(), [](const BuiltResource& a, const BuiltResource& b) {
+        return a.name.size() != b.name.size() ? a.name.size() < b.name.size() : a.name < b.name;
+    });
+    return pages;
+}
+
+}  // namespace assets
