@@ -15,6 +15,7 @@
 #include "ui/TFMdraw.h"
 #include "ui/TFmInstructions.h"
 #include "ui/TFmName.h"
+#include "ui/Tfmdwchoices.h"
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
@@ -47,9 +48,11 @@ int main(int argc, char** argv)
     TFmInstructions instructions(prompts, &main);
     Tfmwantsave wantsave(&main);
     Tfmfillopt fillopt(&main);
+    Tfmdwchoices choices(prompts, &main);
 
     main.setSaveDialogs(&clearpict, &checksave, &wantsave, &pictsave, &notsave);
     main.setFillPatternWindow(&fillopt);
+    main.setPictureChooser(&choices);
     name.setShowAbout([&about] { about.exec(); });
     main.setShowInstructions([&instructions] { instructions.showModally(); });
     about.setShowInstructions([&instructions] { instructions.showModally(); });

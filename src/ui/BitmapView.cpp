@@ -4,6 +4,14 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+QImage toQImage(const raster::Bitmap& bitmap)
+{
+    if (bitmap.empty())
+        return {};
+    return QImage(bitmap.row(0), bitmap.width(), bitmap.height(), qsizetype(bitmap.rowBytes()), QImage::Format_BGR888)
+        .copy();
+}
+
 BitmapView::BitmapView(const raster::Bitmap* bitmap, QWidget* parent) : QWidget(parent), bitmap_(bitmap)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include "raster/Bitmap.h"
+
+// A copy of the bitmap as a Qt image, for scaled previews.
+QImage toQImage(const raster::Bitmap& bitmap);
 
 // Shows a raster::Bitmap at one-to-one scale. The owner changes the bitmap and then asks for
 // the changed rectangle to be repainted, so a stroke repaints only what it touched.

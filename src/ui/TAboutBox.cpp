@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "dabwick/ColouringPages.h"
 #include "dabwick/CommandLine.h"
 #include "dabwick/DataFolderContent.h"
 #include "ui/FixedWindow.h"
@@ -67,6 +68,7 @@ void TAboutBox::FormCreate(const std::string& commandLine)
     name_.show();
     QApplication::processEvents();
     main_.document().history.setHistoryFlag();
+    dabwick::InstallColouringPages(content);
     name_.setNameScreenQuits(true);
     name_.bringNamePanelIntoView(dabwick::GetSwitchValue(commandLine, 'U'));
 }

@@ -9,11 +9,15 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "dabwick/ColouringPages.h"
+#include "dabwick/PictureChooser.h"
+#include "dabwick/PictureLoader.h"
 #include "ui/BitmapView.h"
 #include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
 #include "ui/SaveQuestions.h"
+#include "ui/Tfmdwchoices.h"
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
@@ -119,6 +123,8 @@ void TFMdraw::buildTopBar()
     }
     connect(btnnew, &QPushButton::clicked, this, &TFMdraw::btnnewClick);
     connect(btnsave, &QPushButton::clicked, this, &TFMdraw::btnsaveClick);
+    connect(SpeedButton1, &QPushButton::clicked, this, &TFMdraw::SpeedButton1Click);
+    connect(btnload, &QPushButton::clicked, this, &TFMdraw::btnloadClick);
     connect(BitBtn8, &QPushButton::clicked, this, &TFMdraw::BitBtn8Click);
     connect(BitBtn6, &QPushButton::clicked, this, &TFMdraw::BitBtn6Click);
 }
@@ -361,6 +367,54 @@ void TFMdraw::btnnewClick()
     document_.StartNewDrawing();
     resetTools();
     showDocumentState();
+}
+
+void TFMdraw::SpeedButton1Click()
+{
+    if (saver_.mayDiscardPicture(dabwick::SaveQuestion::BeforeLoad))
+        ChooseColouringPage();
+    showDocumentState();
+}
+
+void TFMdraw::btnloadClick()
+{
+    if (saver_.mayDiscardPicture(dabwick::SaveQuestion::BeforeLoad))
+        ChooseChildPicture();
+    showDocumentState();
+}
+
+void TFMdraw::ChooseColouringPage()
+{
+    dabwick::PictureChooser pages(dabwick::ChooserMode::ColouringPages,
+                                  program_.places.dataFolder + dabwick::kColouringPageFolder, "*.dwp*");
+    const std::optional<std::string> chosen = chooser_ ? chooser_->choose(pages, "Coloring page selection", false)
+                                                       : std::nullopt;
+    update();
+    if (!chosen)
+        return;
+    afterLoad(dabwick::PictureLoader(document_, program_.prompts).LoadPageFile(*chosen));
+    document_.buttons.clear = false;
+}
+
+void TFMdraw::ChooseChildPicture()
+{
+    dabwick::PictureChooser pictures(dabwick::ChooserMode::ChildPictures, saver_.userFolder(), "*.dwb*");
+    const std::optional<std::string> chosen = chooser_ ? chooser_->choose(pictures, "User picture selection", true)
+                                                       : std::nullopt;
+    update();
+    if (!chosen)
+        return;
+    afterLoad(dabwick::PictureLoader(document_, program_.prompts).LoadPictureFile(*chosen));
+    document_.buttons.clear = true;
+}
+
+void TFMdraw::afterLoad(bool loaded)
+{
+    resetTools();
+    if (loaded)
+        engine_.pressToolButton(dabwick::ToolButton::crayonbutton);
+    document_.loaded = true;
+    document_.buttons.print = true;
 }
 
 void TFMdraw::btnsaveClick()

@@ -20,6 +20,7 @@ class Tfmnotsave;
 class Tfmpictsave;
 class Tfmwantsave;
 class Tfmfillopt;
+class Tfmdwchoices;
 
 // The main window: the picture pad with the top bar of picture buttons above it, the tool bar
 // below it and the colour and clip panels on the left. It owns the picture being edited.
@@ -34,6 +35,8 @@ public:
                         Tfmnotsave* notsave);
     // The fill pattern window, created after the main window.
     void setFillPatternWindow(Tfmfillopt* fillopt) { fillopt_ = fillopt; }
+    // The picture chooser, created after the main window.
+    void setPictureChooser(Tfmdwchoices* chooser) { chooser_ = chooser; }
     // Opens the instructions, modally; set once the instructions window exists.
     void setShowInstructions(std::function<void()> show) { showInstructions_ = std::move(show); }
     // The signed-in child's folder, ending in '/'.
@@ -84,6 +87,10 @@ public:
     QLabel* lblsize;
 
     void btnnewClick();
+    void SpeedButton1Click();
+    void btnloadClick();
+    void ChooseColouringPage();
+    void ChooseChildPicture();
     void btnstyleClick();
     void btnminusClick();
     void btnplusClick();
@@ -108,6 +115,9 @@ private:
     void showToolState();
     // Every new picture starts with the pencil of size 5 and a solid fill.
     void resetTools();
+    // After a load, good or not: Print comes on and the picture counts as loaded; a picture that
+    // did load starts with the crayon.
+    void afterLoad(bool loaded);
     void repaintPad(const raster::Rect& changed);
     bool padMouseEvent(QEvent* event);
 
@@ -121,6 +131,7 @@ private:
     dabwick::PictureSaver saver_;
     std::vector<std::pair<QToolButton*, dabwick::ToolButton>> toolButtons_;
     Tfmfillopt* fillopt_ = nullptr;
+    Tfmdwchoices* chooser_ = nullptr;
     Tfmclearpict* clearpict_ = nullptr;
     TFmChecksave* checksave_ = nullptr;
     Tfmwantsave* wantsave_ = nullptr;

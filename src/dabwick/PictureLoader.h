@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+#include "raster/Bitmap.h"
+
+namespace dabwick {
+
+class PictureDocument;
+class Prompts;
+
+// Copies the source as two-tone line art: pure black stays black, every other pixel turns
+// white. Pixels that fall outside the destination are dropped.
+void CopyAsLineArt(raster::Bitmap& destination, int xOffset, const raster::Bitmap& source, int yOffset);
+
+// Loads a colouring page (660 by 444, any bitmap file) as pure line art into both layers, or a
+// child's picture (".dwb", 660 by 888: the picture above its line art). The document is reset
+// first, so a file that cannot be used leaves a blank pad; the child is told why, and nothing
+// on disk changes. True when the picture was loaded.
+class PictureLoader {
+public:
+    PictureLoader(PictureDocument& document, Prompts& prompts) : document_(document), prompts_(prompts) {}
+
+    bool LoadPageFile(const std::string& path);
+    bool LoadPictureFile(const std::string& path);
+
+private:
+    // Reads the file and checks its size; on failure warns and returns an empty bitmap.
+    raster::Bitmap readPicture(const std::string& path, int width, int height);
+    void finishLoad(const std::string& path);
+
+    PictureDocument& document_;
+    Prompts& prompts_;
+};
+
+// The name a picture file shows: its file name without the folder and the last four characters.
+std::string pictureNameOf(const std::string& path);
+
+}  // namespace dabwick

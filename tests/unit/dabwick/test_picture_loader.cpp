@@ -1,0 +1,141 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "dabwick/FirstRunRecord.h"
+#include "dabwick/PictureChooser.h"
+#include "dabwick/PictureDocument.h"
+#include "dabwick/PictureLoader.h"
+#include "dabwick/PictureSaver.h"
+#include "raster/BmpCodec.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+using namespace dabwick;
+using raster::Colour;
+
+namespace {
+
+void writeBmp(const TempFolder& temp, const std::string& relative, const raster::Bitmap& picture)
+{
+    const std::vector<std::uint8_t> bytes = raster::encodeBmp24(picture);
+    temp.write(relative, std::string(bytes.begin(), bytes.end()));
+}
+
+class LoaderTest : public ::testing::Test {
+protected:
+    LoaderTest() : loader(doc, dialogs)
+    {
+        doc.history.setHistoryFlag();
+        doc.StartNewDrawing();
+    }
+    TempFolder temp;
+    PictureDocument doc;
+    ScriptedDialogs dialogs;
+    PictureLoader loader;
+};
+
+}  // namespace
+
+TEST_F(LoaderTest, AColouredPageLoadsAsPureLineArt)
+{
+    raster::Bitmap page(kPadWidth, kPadHeight, Colour(0x00FF00));
+    page.setPixel(10, 10, raster::kBlack);
+    page.setPixel(11, 10, Colour::rgb(1, 1, 1));
+    writeBmp(temp, "coloring pages/Frog.dwp", page);
+
+    ASSERT_TRUE(loader.LoadPageFile(temp.path() + "coloring pages/Frog.dwp"));
+    EXPECT_EQ(doc.picture.pixel(10, 10), raster::kBlack);
+    EXPECT_EQ(doc.picture.pixel(11, 10), raster::kWhite) << "only pure black is line";
+    EXPECT_EQ(doc.picture.pixel(300, 300), raster::kWhite);
+    EXPECT_EQ(doc.picture, doc.lineArt);
+    EXPECT_EQ(doc.kind, PictureKind::ColouringPage);
+    EXPECT_EQ(doc.caption(), "Picture name: {Frog}");
+    EXPECT_FALSE(doc.changed);
+}
+
+TEST_F(LoaderTest, FilesOfTheWrongKindAreRefusedAndLeaveABlankPad)
+{
+    struct Case {
+        const char* file;
+        std::string content;
+        bool asPage;
+        const char* warning;
+    };
+    const std::vector<std::uint8_t> page = raster::encodeBmp24(raster::Bitmap(kPadWidth, kPadHeight));
+    const Case cases[] = {
+        {"Page as picture.dwb", std::string(page.begin(), page.end()), false, "warning: Invalid size error: NOTICE: "
+                                                                              "The picture selected has an invalid size "
+                                                                              "and can not be loaded!"},
+        {"Broken.dwp", "BM this is no picture", true, "warning: Picture error: The picture \"Broken\" can not be loaded:"},
+        {"Empty.dwb", "", false, "warning: Picture error: The picture \"Empty\" can not be loaded:"},
+    };
+    for (const Case& c : cases) {
+        doc.picture.setPixel(5, 5, raster::kBlack);
+        const std::string path = temp.write(c.file, c.content);
+        const bool loaded = c.asPage ? loader.LoadPageFile(path) : loader.LoadPictureFile(path);
+        EXPECT_FALSE(loaded) << c.file;
+        EXPECT_EQ(doc.picture, doc.blank) << c.file;
+        ASSERT_FALSE(dialogs.shown.empty());
+        EXPECT_EQ(dialogs.shown.back().rfind(c.warning, 0), 0u) << dialogs.shown.back();
+        EXPECT_EQ(temp.read(c.file), c.content) << "the file stays as it was";
+    }
+}
+
+TEST_F(LoaderTest, ASavedPictureLoadsBackBothLayersPixelForPixel)
+{
+    FirstRunRecord record(temp.path() + "dabwick.qy", temp.path(), false);
+    PictureSaver saver(doc, dialogs, dialogs, record);
+    saver.setUserFolder(temp.makeFolder("Ann's folder/Dabwick"));
+    for (int x = 0; x < kPadWidth; ++x) {
+        doc.picture.setPixel(x, x % kPadHeight, Colour(std::uint32_t(x * 977)));
+        doc.lineArt.setPixel(x, (x * 7) % kPadHeight, raster::kBlack);
+    }
+    doc.MarkChanged();
+    dialogs.names = {"stripes"};
+    ASSERT_TRUE(saver.SaveCurrentPicture());
+    const raster::Bitmap picture = doc.picture;
+    const raster::Bitmap lineArt = doc.lineArt;
+
+    doc.StartNewDrawing();
+    ASSERT_TRUE(loader.LoadPictureFile(saver.userFolder() + "stripes.dwb"));
+    EXPECT_EQ(doc.picture, picture);
+    EXPECT_EQ(doc.lineArt, lineArt);
+    EXPECT_EQ(doc.kind, PictureKind::ChildPicture);
+    doc.MarkChanged();
+    doc.RecordUndoStep();
+    doc.UndoLastChange();
+    EXPECT_EQ(doc.picture, picture) << "undo returns to the loaded picture";
+}
+
+TEST_F(LoaderTest, TheChooserSortsWithoutRegardToCaseAndDeletesWithTheCopy)
+{
+    for (const char* name : {"zebra", "Boat", "apple"}) {
+        writeBmp(temp, std::string("pics/") + name + ".dwb", raster::Bitmap(kPadWidth, kPadHeight * 2, Colour(0xFF0000)));
+        temp.write(std::string("pics/") + name + ".bmp", "copy");
+    }
+    PictureChooser chooser(ChooserMode::ChildPictures, temp.path() + "pics/", "*.dwb*");
+    EXPECT_EQ(chooser.titles(), (std::vector<std::string>{"apple", "Boat", "zebra"}));
+    ASSERT_TRUE(chooser.preview().has_value());
+    EXPECT_EQ(chooser.preview()->pixel(0, 0), Colour(0xFF0000));
+
+    dialogs.yesNoAnswers = {false, true, true, true};
+    chooser.select(1);
+    chooser.deleteSelected(dialogs);
+    EXPECT_EQ(chooser.titles().size(), 3u) << "No keeps the picture";
+    chooser.select(1);
+    chooser.deleteSelected(dialogs);
+    EXPECT_EQ(chooser.titles(), (std::vector<std::string>{"apple", "zebra"}));
+    EXPECT_FALSE(temp.exists("pics/Boat.bmp"));
+    chooser.deleteSelected(dialogs);
+    chooser.deleteSelected(dialogs);
+    EXPECT_TRUE(chooser.empty());
+    EXPECT_FALSE(chooser.selected().has_value());
+    EXPECT_FALSE(chooser.preview().has_value());
+    EXPECT_EQ(dialogs.shown.front(), "ask: Delete file");
+
+    // A page-sized picture has no preview among the child's pictures.
+    writeBmp(temp, "pics/small.dwb", raster::Bitmap(kPadWidth, kPadHeight));
+    chooser.reread();
+    EXPECT_FALSE(chooser.preview().has_value());
+}
