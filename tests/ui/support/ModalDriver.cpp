@@ -34,29 +34,52 @@ QAbstractButton* buttonCaptioned(QWidget* window, const QString& caption)
 
 }  // namespace
 
-ModalDriver::ModalDriver() = default;
+struct ModalDriver::State {
+    QStringList seen;
+    int steps = 0;    // steps not yet taken
+    int pending = 0;  // steps ever added
+    bool gone = false;
+};
 
-ModalDriver::~ModalDriver() = default;
+ModalDriver::ModalDriver() : state_(std::make_shared<State>()) {}
+
+ModalDriver::~ModalDriver()
+{
+    state_->gone = true;
+}
+
+const QStringList& ModalDriver::seen() const
+{
+    return state_->seen;
+}
+
+bool ModalDriver::finished() const
+{
+    return state_->steps == 0;
+}
 
 ModalDriver& ModalDriver::then(std::function<void(QWidget*)> act)
 {
-    ++steps_;
-    const int order = pending_++;
-    // Each step polls until it is its turn and a new modal window is up.
+    ++state_->steps;
+    const int order = state_->pending++;
+    // Each step polls until it is its turn and a modal window is up. The closures share the
+    // state, not the driver, so a driver that goes first leaves nothing dangling.
     auto poll = std::make_shared<std::function<void()>>();
-    auto lastSeen = std::make_shared<QWidget*>(nullptr);
-    *poll = [this, order, act, poll, lastSeen] {
+    *poll = [state = state_, order, act, weakPoll = std::weak_ptr(poll)] {
+        if (state->gone)
+            return;
         QWidget* modal = QApplication::activeModalWidget();
-        const int done = pending_ - steps_;
+        const int done = state->pending - state->steps;
         if (order != done || !modal || !modal->isVisible()) {
-            QTimer::singleShot(10, *poll);
+            if (auto again = weakPoll.lock())
+                QTimer::singleShot(10, [again] { (*again)(); });
             return;
         }
-        seen_ << modal->windowTitle() + " | " + textOf(modal);
-        --steps_;
+        state->seen << modal->windowTitle() + " | " + textOf(modal);
+        --state->steps;
         act(modal);
     };
-    QTimer::singleShot(0, *poll);
+    QTimer::singleShot(0, [poll] { (*poll)(); });
     return *this;
 }
 

@@ -3,16 +3,20 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 
 class QWidget;
 
 // Answers the modal windows that a handler opens, in order, from a script: each step waits for
 // the next modal window, records its title and text, then acts on it (clicks a button by its
-// caption or runs a function). Steps left over when the test ends fail it.
+// caption or runs a function). Check finished() after the handler: a step left over means a
+// window that should have come did not. Steps still waiting when the driver goes are dropped.
 class ModalDriver {
 public:
     ModalDriver();
     ~ModalDriver();
+    ModalDriver(const ModalDriver&) = delete;
+    ModalDriver& operator=(const ModalDriver&) = delete;
 
     // Clicks the button whose caption (without '&') is `caption` in the next modal window.
     ModalDriver& click(const QString& caption);
@@ -22,13 +26,12 @@ public:
     ModalDriver& close();
 
     // "title | text" of every modal window answered so far.
-    const QStringList& seen() const { return seen_; }
-    bool finished() const { return steps_ == 0; }
+    const QStringList& seen() const;
+    bool finished() const;
 
 private:
+    struct State;
     ModalDriver& then(std::function<void(QWidget*)> act);
 
-    QStringList seen_;
-    int steps_ = 0;
-    int pending_ = 0;
+    std::shared_ptr<State> state_;
 };

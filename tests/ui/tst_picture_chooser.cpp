@@ -1,0 +1,104 @@
+// The picture chooser window, and "Color" and "Load" with their save question.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "dabwick/PictureChooser.h"
+#include "raster/BmpCodec.h"
+#include "support/ModalDriver.h"
+#include "support/TestProgram.h"
+#include "ui/SaveQuestions.h"
+#include "ui/TFMdraw.h"
+#include "ui/Tfmdwchoices.h"
+#include "ui/Tfmnotsave.h"
+#include "ui/Tfmpictsave.h"
+
+class PictureChooserTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program;
+
+    void writePicture(const std::string& relative, int height)
+    {
+        const auto bytes = raster::encodeBmp24(raster::Bitmap(660, height, raster::Colour(0x3366CC)));
+        program->temp.write(relative, std::string(bytes.begin(), bytes.end()));
+    }
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationName("Dabwick"); }
+    void init() { program = std::make_unique<TestProgram>(); }
+
+    void anEmptyFolderOffersOnlyCancel()
+    {
+        Tfmdwchoices window(program->prompts, nullptr);
+        dabwick::PictureChooser chooser(dabwick::ChooserMode::ChildPictures, program->temp.makeFolder("pics"), "*.dwb*");
+        QTimer::singleShot(0, [&] {
+            QVERIFY(!window.okButton->isEnabled());
+            QVERIFY(!window.btnremove->isEnabled());
+            QVERIFY(window.impreview->isHidden());
+            window.reject();
+        });
+        QVERIFY(!window.choose(chooser, "User picture selection", true).has_value());
+        QCOMPARE(window.size(), QSize(574, 376));
+    }
+
+    void deletingTheLastPictureEmptiesTheList()
+    {
+        writePicture("pics/Boat.dwb", 888);
+        Tfmdwchoices window(program->prompts, nullptr);
+        dabwick::PictureChooser chooser(dabwick::ChooserMode::ChildPictures, program->temp.path() + "pics/", "*.dwb*");
+        QTimer::singleShot(0, [&] {
+            QCOMPARE(window.lbtitles->count(), 1);
+            QVERIFY(window.impreview->isVisible());
+            ModalDriver driver;
+            driver.click("Yes");
+            window.btnremove->click();
+            QVERIFY(driver.finished());
+            QCOMPARE(window.lbtitles->count(), 0);
+            QVERIFY(!window.okButton->isEnabled());
+            QVERIFY(!window.btnremove->isEnabled());
+            QVERIFY(window.impreview->isHidden());
+            QVERIFY2(window.isVisible(), "Delete never closes the chooser");
+            window.reject();
+        });
+        QVERIFY(!window.choose(chooser, "User picture selection", true).has_value());
+        QVERIFY(!program->temp.exists("pics/Boat.dwb"));
+    }
+
+    void loadWithAChangedPictureAndACancelledNameLoadsNothing()
+    {
+        writePicture("Ann's folder/Dabwick/Boat.dwb", 888);
+        TFMdraw main(program->context);
+        main.setSaveDialogs(new Tfmclearpict(&main), new TFmChecksave(&main), new Tfmwantsave(&main),
+                            new Tfmpictsave(&main), new Tfmnotsave(&main));
+        main.setPictureChooser(new Tfmdwchoices(program->prompts, &main));
+        main.setUserFolder(program->temp.path() + "Ann's folder/Dabwick/");
+        main.document().picture.setPixel(1, 1, raster::kBlack);
+        main.document().MarkChanged();
+
+        ModalDriver driver;
+        driver.click("Yes").click("Cancel");
+        main.btnload->click();
+        QVERIFY(driver.finished());
+        QCOMPARE(driver.seen().first(), QString("Save prompt | Do you want to save this picture before loading a new one?"));
+        QCOMPARE(main.document().picture.pixel(1, 1), raster::kBlack);
+        QVERIFY(main.document().changed);
+
+        // "&No" loads: the chooser opens, OK takes the only picture, the crayon is ready.
+        ModalDriver load;
+        load.click("No").click("OK");
+        main.btnload->click();
+        QVERIFY(load.finished());
+        QCOMPARE(main.windowTitle(), QString("Picture name: {Boat}"));
+        QCOMPARE(main.document().picture.pixel(1, 1), raster::Colour(0x3366CC));
+        QVERIFY(main.crayonbutton->isChecked());
+        QVERIFY(main.btnprint->isEnabled() && main.btnclear->isEnabled() && !main.btnsave->isEnabled());
+        main.document().changed = false;
+    }
+};
+
+QTEST_MAIN(PictureChooserTest)
+#include "tst_picture_chooser.moc"
