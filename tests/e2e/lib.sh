@@ -87,3 +87,18 @@ e2e_midi_header() {
     [ "$1 $2 $3 $4" = "77 84 104 100" ] || e2e_fail "$1 is no standard MIDI file"
     echo "$(( $9 * 256 + ${10} )) $(( ${11} * 256 + ${12} )) $(( ${13} * 256 + ${14} ))"
 }
+
+# e2e_pixel FILE X Y: prints "r,g,b" of one pixel of a picture file (row 0 at the top).
+e2e_pixel() {
+    convert "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# e2e_drag WINDOW X1 Y1 X2 Y2: a real drag with the left button, in steps.
+e2e_drag() {
+    local window=$1 x1=$2 y1=$3 x2=$4 y2=$5 i
+    xdotool mousemove --window "$window" "$x1" "$y1" mousedown 1
+    for i in 1 2 3 4 5 6 7 8; do
+        xdotool mousemove --window "$window" $((x1 + (x2 - x1) * i / 8)) $((y1 + (y2 - y1) * i / 8))
+    done
+    xdotool mouseup 1
+}

@@ -103,7 +103,7 @@ TEST(FirstRunRecord, SetupCountsAsDoneOnlyForTheSameLaunchFolder)
         {nullptr, "/opt/Dabwick/", false},
         {"[Quillory.Data]\nFlag=1\nPath=/opt/Dabwick/\n", "/opt/Dabwick/", true},
         {"[Quillory.Data]\nFlag=1\nPath=/OPT/dabwick/\n", "/opt/Dabwick/", true},
-        {"[Quillory.Data]\nFlag=1\nPath=/opt/Dabwick/\n", "/home/ann/Dabwick/", false},
+        {"[Quillory.Data]\nFlag=1\nPath=/opt/Dabwick/\n", "/srv/ann/Dabwick/", false},
         {"[Quillory.Data]\nFlag=0\nPath=/opt/Dabwick/\n", "/opt/Dabwick/", false},
         {"[Quillory.Data]\nPath=/opt/Dabwick/\n", "/opt/Dabwick/", false},
         {"[Quillory.Data]\nFlag=1\n", "/opt/Dabwick/", false},
