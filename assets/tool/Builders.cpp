@@ -2,13 +2,19 @@
 
 namespace assets {
 
+// Each builder lives in its own file.
+std::vector<BuiltResource> buildGlyphs(const std::filesystem::path& assetsFolder);
+std::vector<BuiltResource> buildInstructions(const std::filesystem::path& assetsFolder);
+std::vector<BuiltResource> buildPages(const std::filesystem::path& assetsFolder);
+std::vector<BuiltResource> buildTunes(const std::filesystem::path& assetsFolder);
+
 const std::vector<Builder>& allBuilders()
 {
     static const std::vector<Builder> builders = {
-        {"button glyphs", [](const std::filesystem::path& f) { std::vector<BuiltResource> buildGlyphs(const std::filesystem::path&); return buildGlyphs(f); }},
-        {"instruction pages", [](const std::filesystem::path& f) { std::vector<BuiltResource> buildInstructions(const std::filesystem::path&); return buildInstructions(f); }},
-        {"colouring pages", [](const std::filesystem::path& f) { std::vector<BuiltResource> buildPages(const std::filesystem::path&); return buildPages(f); }},
-        {"tunes", [](const std::filesystem::path& f) { std::vector<BuiltResource> buildTunes(const std::filesystem::path&); return buildTunes(f); }},
+        {"button glyphs", buildGlyphs},
+        {"instruction pages", buildInstructions},
+        {"colouring pages", buildPages},
+        {"tunes", buildTunes},
     };
     return builders;
 }
