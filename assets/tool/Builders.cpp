@@ -3,17 +3,21 @@
 namespace assets {
 
 // Each builder lives in its own file.
+std::vector<BuiltResource> buildCursors(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildGlyphs(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildInstructions(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildPages(const std::filesystem::path& assetsFolder);
+std::vector<BuiltResource> buildPalettes(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildTunes(const std::filesystem::path& assetsFolder);
 
 const std::vector<Builder>& allBuilders()
 {
     static const std::vector<Builder> builders = {
         {"button glyphs", buildGlyphs},
+        {"cursors", buildCursors},
         {"instruction pages", buildInstructions},
         {"colouring pages", buildPages},
+        {"palettes", buildPalettes},
         {"tunes", buildTunes},
     };
     return builders;
