@@ -1,0 +1,105 @@
+// The screen cursor table: each named cursor in its slot with its hot spot, the arrow and no
+// cursor around them, and a resource table that lacks or spoils a cursor.
+#include <QPixmap>
+#include <QTest>
+
+#include <array>
+
+#include "ui/CursorLib.h"
+
+namespace {
+
+// Slot by slot, the cursor resource each slot shows.
+const std::array<const char*, 48> kSlotNames = {
+    nullptr, "hand", "draw", "pen", "brush", "crayon", "marker", "eraser", "fill", "spray",
+    "roller", "pick", "magnify", "zoomin", "zoomout", "grab", "move", "pickup", "drop", "multidrop",
+    "edit", "noedit", "props", "delete", "line", "fills", "filldl", "filldr", "fillcd", "fillc",
+    "fillh", "fillv", "circle", "square", "rndrect", "line2", "nofill", "noreplace", "nopick", "replace",
+    "moveu", "moveur", "mover", "movedr", "moved", "movedl", "movel", "moveul",
+};
+
+QImage pictureOf(const char* name)
+{
+    const dabwick::Resource* cursor = dabwick::builtInResources().find(name, "CURSOR");
+    const auto png = cursor->bytes.subspan(kCursorPngAt);
+    return QImage::fromData(png.data(), int(png.size()), "PNG").convertToFormat(QImage::Format_ARGB32);
+}
+
+}  // namespace
+
+class CursorLibTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everySlotShowsItsNamedPicture();
+    void hotSpotsComeThrough();
+    void slotsOutsideTheNamedOnes();
+    void aMissingOrSpoiltCursorLeavesTheArrow();
+};
+
+void CursorLibTest::everySlotShowsItsNamedPicture()
+{
+    RegisterCursors();
+    const qint64 handPicture = screenCursor(dabwick::CursorSlot::kHand).pixmap().cacheKey();
+    RegisterCursors();
+    QCOMPARE(screenCursor(dabwick::CursorSlot::kHand).pixmap().cacheKey(), handPicture);
+
+    for (int slot = 1; slot < int(kSlotNames.size()); ++slot) {
+        const QCursor cursor = screenCursor(slot);
+        QVERIFY2(cursor.shape() == Qt::BitmapCursor, kSlotNames[slot]);
+        QVERIFY2(cursor.pixmap().toImage().convertToFormat(QImage::Format_ARGB32) == pictureOf(kSlotNames[slot]),
+                 kSlotNames[slot]);
+    }
+}
+
+void CursorLibTest::hotSpotsComeThrough()
+{
+    RegisterCursors();
+    namespace Slot = dabwick::CursorSlot;
+    const std::pair<int, QPoint> cases[] = {
+        {Slot::kHand, {12, 1}}, {Slot::kDraw, {13, 23}}, {Slot::kCrayon, {8, 21}}, {Slot::kMarker, {5, 24}},
+        {Slot::kEraser, {7, 14}}, {Slot::kFill, {8, 20}}, {Slot::kPick, {0, 15}}, {Slot::kNoEdit, {0, 0}},
+        {Slot::kDelete, {0, 0}}, {Slot::kFillDownLeft, {2, 13}}, {Slot::kFillVertical, {2, 13}},
+        {Slot::kNoFill, {2, 13}}, {Slot::kCircle, {9, 9}}, {Slot::kLine2, {9, 9}}, {Slot::kNoReplace, {1, 17}},
+        {Slot::kNoPick, {0, 15}}, {Slot::kReplace, {1, 17}},
+    };
+    for (const auto& [slot, hotSpot] : cases)
+        QVERIFY2(screenCursor(slot).hotSpot() == hotSpot, kSlotNames[slot]);
+}
+
+void CursorLibTest::slotsOutsideTheNamedOnes()
+{
+    RegisterCursors();
+    const std::pair<int, Qt::CursorShape> cases[] = {
+        {dabwick::CursorSlot::kDefault, Qt::ArrowCursor},
+        {dabwick::CursorSlot::kHidden, Qt::BlankCursor},
+        {48, Qt::ArrowCursor},
+        {-2, Qt::ArrowCursor},
+    };
+    for (const auto& [slot, shape] : cases)
+        QCOMPARE(screenCursor(slot).shape(), shape);
+}
+
+void CursorLibTest::aMissingOrSpoiltCursorLeavesTheArrow()
+{
+    const dabwick::Resource* hand = dabwick::builtInResources().find("hand", "CURSOR");
+    const std::uint8_t hotSpotOnly[] = {13, 23};
+    const std::uint8_t notAPicture[] = {2, 29, 'G', 'I', 'F', '8', '9', 'a'};
+    const dabwick::Resource entries[] = {
+        {"HAND", "cursor", hand->bytes},  // names and types in any letter case
+        {"draw", "CURSOR", hotSpotOnly},
+        {"pen", "CURSOR", notAPicture},
+        {"brush", "GLYPH", hand->bytes},
+    };
+    ScreenCursors cursors;
+    cursors.load(dabwick::ResourceTable(entries));
+
+    QCOMPARE(cursors.cursor(dabwick::CursorSlot::kHand).shape(), Qt::BitmapCursor);
+    QCOMPARE(cursors.cursor(dabwick::CursorSlot::kHand).hotSpot(), QPoint(12, 1));
+    for (int slot : {dabwick::CursorSlot::kDraw, dabwick::CursorSlot::kPen, dabwick::CursorSlot::kBrush,
+                     dabwick::CursorSlot::kCrayon})
+        QCOMPARE(cursors.cursor(slot).shape(), Qt::ArrowCursor);
+}
+
+QTEST_MAIN(CursorLibTest)
+#include "tst_cursor_lib.moc"
