@@ -7,6 +7,7 @@ std::vector<BuiltResource> buildCursors(const std::filesystem::path& assetsFolde
 std::vector<BuiltResource> buildGlyphs(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildInstructions(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildPages(const std::filesystem::path& assetsFolder);
+std::vector<BuiltResource> buildPalettes(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildTunes(const std::filesystem::path& assetsFolder);
 
 const std::vector<Builder>& allBuilders()
@@ -16,6 +17,7 @@ const std::vector<Builder>& allBuilders()
         {"cursors", buildCursors},
         {"instruction pages", buildInstructions},
         {"colouring pages", buildPages},
+        {"palettes", buildPalettes},
         {"tunes", buildTunes},
     };
     return builders;
