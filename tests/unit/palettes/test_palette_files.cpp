@@ -1,0 +1,228 @@
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+#include "dabwick/DataFolderContent.h"
+#include "dabwick/FirstRunRecord.h"
+#include "dabwick/PaletteStrip.h"
+#include "dabwick/Palettes.h"
+#include "dabwick/Resources.h"
+#include "raster/Blit.h"
+#include "raster/BmpCodec.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempFolder.h"
+
+using namespace dabwick;
+
+namespace {
+
+std::string asText(const std::vector<std::uint8_t>& bytes)
+{
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::string resourceText(const std::string& name, const std::string& type)
+{
+    const Resource* resource = builtInResources().find(name, type);
+    return resource ? std::string(resource->bytes.begin(), resource->bytes.end()) : std::string();
+}
+
+// A palette of one colour all over, so where it lands on the strip is plain to see.
+std::string paletteFile(int width, int height, raster::Colour colour)
+{
+    return asText(raster::encodeBmp24(raster::Bitmap(width, height, colour)));
+}
+
+raster::Bitmap paletteAreaOf(const PaletteStrip& strip)
+{
+    return raster::cropped(strip.image(),
+        {kPaletteArea.x, kPaletteArea.y, kPaletteArea.x + kPaletteWidth, kPaletteArea.y + kPaletteHeight});
+}
+
+// Everything but the palette area: the fixed squares, rules and frame.
+raster::Bitmap withoutPaletteArea(const PaletteStrip& strip)
+{
+    raster::Bitmap rest = strip.image();
+    raster::copyBitmap(rest, kPaletteArea, raster::Bitmap(kPaletteWidth, kPaletteHeight, raster::kBlack));
+    return rest;
+}
+
+class PaletteFolder : public ::testing::Test {
+protected:
+    std::string folder() const { return temp.path() + kPaletteFolder; }
+    void install() const { InstallPalettes(content); }
+
+    TempFolder temp;
+    FirstRunRecord record {temp.path() + "dabwick.qy", temp.path(), false};
+    const DataFolderContent content {builtInResources(), record, temp.path()};
+};
+
+}  // namespace
+
+TEST_F(PaletteFolder, FirstInstallWritesEveryPaletteAsItsResource)
+{
+    install();
+    ASSERT_TRUE(std::filesystem::is_directory(folder()));
+    for (std::size_t i = 0; i < kPaletteNames.size(); ++i) {
+        const std::string file = std::string(kPaletteFolder) + kPaletteNames[i] + ".dwl";
+        EXPECT_EQ(temp.read(file), resourceText("palette" + std::to_string(i + 1), "palette")) << file;
+    }
+    EXPECT_EQ(ListPalettes(temp.path()),
+        (std::vector<std::string> {
+            "Dark", "Gradient", "Hot", "Indoors", "Ocean", "Outdoors", "Sepa", "Shades of grey"}));
+    EXPECT_FALSE(temp.exists("dabwick.qy")) << "nothing went wrong, so nothing is recorded";
+}
+
+TEST_F(PaletteFolder, ChangedPalettesStayAndDeletedOnesComeBack)
+{
+    install();
+    const std::string hot = std::string(kPaletteFolder) + "Hot.dwl";
+    const std::string sepa = std::string(kPaletteFolder) + "Sepa.dwl";
+    const std::string ocean = std::string(kPaletteFolder) + "Ocean.dwl";
+    temp.write(hot, "changed by a parent");
+    std::filesystem::remove(temp.path() + sepa);
+    // A file that differs from the built-in name only in case is that palette.
+    std::filesystem::rename(temp.path() + ocean, folder() + "OCEAN.DWL");
+    temp.write(std::string(kPaletteFolder) + "OCEAN.DWL", "kept");
+
+    install();
+    EXPECT_EQ(temp.read(hot), "changed by a parent");
+    EXPECT_EQ(temp.read(sepa), resourceText("palette8", "palette"));
+    EXPECT_FALSE(temp.exists(ocean));
+    EXPECT_EQ(temp.read(std::string(kPaletteFolder) + "OCEAN.DWL"), "kept");
+}
+
+TEST_F(PaletteFolder, FolderThatCannotBeMadeIsRecordedAndLeftAlone)
+{
+    // A file where the folder should be: nothing can be written below it.
+    temp.write("Color palettes", "a file in the way");
+    install();
+    EXPECT_EQ(temp.read("Color palettes"), "a file in the way");
+    EXPECT_NE(temp.read("dabwick.qy").find("Unable to create Resource "), std::string::npos);
+    EXPECT_TRUE(ListPalettes(temp.path()).empty());
+}
+
+TEST_F(PaletteFolder, ListingTakesEveryPaletteFileByItsName)
+{
+    const char* files[] = {"Mine.dwl", "Birthday party.DWL", " Padded.dwl ", "Copy.dwl2", "notes.txt", "Mine.bmp"};
+    for (const char* file : files)
+        temp.write(std::string(kPaletteFolder) + file, "any content: listing does not read files");
+    temp.makeFolder(std::string(kPaletteFolder) + "Folder.dwl");
+    // Trimmed, the last four characters gone (even of a name whose extension runs on), sorted by
+    // letters; other files and folders are not palettes.
+    const std::vector<std::string> expected = {"Birthday party", "Copy.", "Mine", "Padded"};
+    EXPECT_EQ(ListPalettes(temp.path()), expected);
+}
+
+TEST(PaletteListing, MissingFolderListsNothing)
+{
+    TempFolder temp;
+    EXPECT_TRUE(ListPalettes(temp.path()).empty());
+}
+
+class PaletteChoice : public PaletteFolder {
+protected:
+    PaletteChoice() { install(); }
+
+    // The chooser's change handler; records whether the strip changed.
+    bool choose(const std::string& text) { return strip.cbpaletteChange(text, temp.path(), dialogs); }
+
+    PaletteStrip strip = PaletteStrip::builtIn(builtInResources());
+    const raster::Bitmap fixedParts = withoutPaletteArea(strip);
+    ScriptedDialogs dialogs;
+};
+
+TEST_F(PaletteChoice, StripStartsWithTheMainPaletteInItsArea)
+{
+    const raster::Bitmap main
+        = *raster::readBmp(builtInResources().find(kMainPaletteResource, kStripType)->bytes).value;
+    EXPECT_EQ(paletteAreaOf(strip), main);
+}
+
+TEST_F(PaletteChoice, UserBitmapOfPaletteSizeIsListedAndShown)
+{
+    const raster::Colour teal = raster::Colour::rgb(20, 160, 150);
+    temp.write(std::string(kPaletteFolder) + "My colours.dwl", paletteFile(90, 390, teal));
+    const std::vector<std::string> listed = ListPalettes(temp.path());
+    EXPECT_NE(std::find(listed.begin(), listed.end(), "My colours"), listed.end());
+
+    EXPECT_TRUE(choose("My colours"));
+    EXPECT_EQ(paletteAreaOf(strip), raster::Bitmap(90, 390, teal));
+    EXPECT_EQ(withoutPaletteArea(strip), fixedParts) << "only the palette area changes";
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(PaletteChoice, EveryBuiltInPaletteShowsAsItsDecodedFile)
+{
+    for (std::size_t i = 0; i < kPaletteNames.size(); ++i) {
+        ASSERT_TRUE(choose(kPaletteNames[i])) << kPaletteNames[i];
+        const raster::Bitmap file
+            = *raster::readBmp(builtInResources().find("palette" + std::to_string(i + 1), "palette")->bytes).value;
+        EXPECT_EQ(paletteAreaOf(strip), file) << kPaletteNames[i];
+    }
+}
+
+TEST_F(PaletteChoice, ChoicesThatShowNothingLeaveTheStripAsItWas)
+{
+    const raster::Colour red = raster::Colour::rgb(200, 0, 0);
+    temp.write(std::string(kPaletteFolder) + "Red.dwl", paletteFile(90, 390, red));
+    temp.write(std::string(kPaletteFolder) + "Wide.dwl", paletteFile(91, 390, raster::Colour::rgb(1, 2, 3)));
+    temp.write(std::string(kPaletteFolder) + "Short.dwl", paletteFile(90, 389, raster::Colour::rgb(1, 2, 3)));
+    ASSERT_TRUE(choose("Red"));
+    const raster::Bitmap shown = strip.image();
+
+    struct Case {
+        const char* text;
+        const char* why;
+    };
+    const Case cases[] = {
+        {"Wide", "one pixel too wide"},
+        {"Short", "one pixel too short"},
+        {"Gone", "no such file"},
+        {"", "nothing typed"},
+        {"Re", "part of a name, typed on the way"},
+        {"<main>", "only the exact first item means the main palette"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_FALSE(choose(c.text)) << c.why;
+        EXPECT_EQ(strip.image(), shown) << c.why;
+    }
+    EXPECT_TRUE(dialogs.shown.empty()) << "wrong sizes and missing files are ignored silently";
+}
+
+TEST_F(PaletteChoice, TypedNameFindsItsFileWhateverTheCase)
+{
+    const raster::Colour plum = raster::Colour::rgb(120, 40, 110);
+    temp.write(std::string(kPaletteFolder) + "Plum.DWL", paletteFile(90, 390, plum));
+    EXPECT_TRUE(choose("pLUM"));
+    EXPECT_EQ(paletteAreaOf(strip), raster::Bitmap(90, 390, plum));
+}
+
+TEST_F(PaletteChoice, BrokenFileIsNamedInAWarningAndLeavesTheStrip)
+{
+    const std::string broken = temp.write(std::string(kPaletteFolder) + "Broken.dwl", "BM but no bitmap follows");
+    const raster::Bitmap shown = strip.image();
+
+    EXPECT_FALSE(choose("Broken"));
+    EXPECT_EQ(strip.image(), shown);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].rfind("warning: Palette error: The palette \"Broken\" can not be loaded:", 0), 0u)
+        << dialogs.shown[0];
+    EXPECT_EQ(temp.read(std::string(kPaletteFolder) + "Broken.dwl"), "BM but no bitmap follows") << "never rewritten";
+}
+
+TEST_F(PaletteChoice, MainPaletteComesBackAfterAnother)
+{
+    const raster::Bitmap atStart = strip.image();
+    ASSERT_TRUE(choose("Hot"));
+    ASSERT_NE(strip.image(), atStart);
+    EXPECT_TRUE(choose("<Main>"));
+    EXPECT_EQ(strip.image(), atStart);
+}
+
+TEST(PaletteStripShape, WrongSizedImagesStillMakeAStripOfTheRightShape)
+{
+    const PaletteStrip strip(raster::Bitmap(10, 10, raster::kBlack), raster::Bitmap(3, 3, raster::kBlack));
+    EXPECT_EQ(strip.image(), raster::Bitmap(96, 464, raster::kWhite));
+}
