@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+#include <iomanip>
+#include <optional>
+#include <ostream>
+
+#include "dabwick/DrawingEngine.h"
+#include "dabwick/PaletteChoice.h"
+#include "dabwick/PaletteStrip.h"
+#include "dabwick/PictureDocument.h"
+#include "dabwick/Resources.h"
+
+using namespace dabwick;
+using raster::Colour;
+
+namespace dabwick {
+// So a failed case shows colours, not bytes.
+static void PrintTo(const StripHover& hover, std::ostream* out)
+{
+    *out << (hover.overStrip ? "over the strip, " : "off the strip, ");
+    if (hover.colour)
+        *out << "preview #" << std::hex << std::setw(6) << std::setfill('0') << hover.colour->value();
+    else
+        *out << "preview unchanged";
+}
+}  // namespace dabwick
+
+namespace {
+
+constexpr Colour kRed = Colour::rgb(255, 0, 0);  // strip: second row, first square
+constexpr Colour kGreen = Colour::rgb(0, 255, 0);
+constexpr raster::Point kRedSquare {8, 22};
+constexpr raster::Point kGreenSquare {22, 22};
+constexpr raster::Point kGapBetweenSquares {17, 22};
+constexpr raster::Point kRule {40, 35};
+
+const raster::Bitmap& builtInStrip()
+{
+    static const PaletteStrip strip = PaletteStrip::builtIn(builtInResources());
+    return strip.image();
+}
+
+}  // namespace
+
+TEST(StripHover, WhatEachPlaceOfTheStripPreviews)
+{
+    const Colour mainCorner = builtInStrip().pixel(kPaletteArea.x + 1, kPaletteArea.y + 1);
+    const Colour grey133 = Colour::rgb(133, 133, 133);
+    struct Case {
+        raster::Point at;
+        StripHover expected;
+        const char* where;
+    };
+    const Case cases[] = {
+        {{-1, 100}, {false, std::nullopt}, "left of the strip"},
+        {{96, 100}, {false, std::nullopt}, "right of the strip"},
+        {{50, -1}, {false, std::nullopt}, "above the strip"},
+        {{50, 464}, {false, std::nullopt}, "below the strip"},
+        {{0, 0}, {true, std::nullopt}, "the frame keeps the last colour"},
+        {kRule, {true, std::nullopt}, "a rule keeps the last colour"},
+        {kGapBetweenSquares, {true, std::nullopt}, "a white gap keeps the last colour"},
+        {{4, 4}, {true, Colour::rgb(97, 2, 4)}, "top-left pixel of the first square"},
+        {{91, 31}, {true, Colour::rgb(0, 255, 255)}, "bottom-right pixel of the cyan square"},
+        {kRedSquare, {true, kRed}, "pure red, zero channels and all"},
+        {{kPaletteArea.x + 1, kPaletteArea.y + 1}, {true, mainCorner}, "the palette's first square"},
+        {{79, 442}, {true, grey133}, "the last dark grey, above the white zone"},
+        {{79, 443}, {true, raster::kWhite}, "the white zone starts inside the grey square"},
+        {{91, 455}, {true, raster::kWhite}, "the white zone's last pixel"},
+        {{85, 450}, {true, raster::kWhite}, "the white square inside the zone"},
+        {{85, 456}, {true, std::nullopt}, "the white square's lowest rows are not in the zone"},
+        {{91, 459}, {true, std::nullopt}, "the white square's last pixel"},
+        {{92, 450}, {true, std::nullopt}, "the gap right of the zone"},
+        {{78, 450}, {true, std::nullopt}, "the gap left of the zone"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(hoverOnStrip(builtInStrip(), c.at), c.expected) << c.where;
+}
+
+class ColourChoice : public ::testing::Test {
+protected:
+    ColourChoice()
+        : engine(doc)
+    {
+        doc.StartNewDrawing();
+        engine.ResetTools();
+    }
+
+    void hover(raster::Point at) { impalmainMouseMove(engine, builtInStrip(), at); }
+    void clickStrip(raster::Point at)
+    {
+        hover(at);
+        impalmainMouseDown(engine);
+    }
+
+    PictureDocument doc;
+    DrawingEngine engine;
+};
+
+TEST_F(ColourChoice, HoverShowsThePreviewAndPickCursorAndLeavingHidesThem)
+{
+    engine.pressToolButton(ToolButton::crayonbutton);
+    hover(kGreenSquare);
+    EXPECT_TRUE(engine.controls().previewVisible);
+    EXPECT_EQ(engine.controls().stripCursor, CursorSlot::kPick);
+    EXPECT_EQ(engine.previewColour(), kGreen);
+
+    hover({-3, 200});
+    EXPECT_FALSE(engine.controls().previewVisible);
+    EXPECT_EQ(engine.controls().stripCursor, CursorSlot::kDefault);
+    EXPECT_EQ(engine.previewColour(), kGreen) << "hiding keeps the colour";
+
+    hover(kRule);
+    EXPECT_TRUE(engine.controls().previewVisible) << "back on the strip, the last colour shows again";
+    EXPECT_EQ(engine.previewColour(), kGreen);
+}
+
+TEST_F(ColourChoice, ClickOnAGapTakesTheLastColourPreviewed)
+{
+    engine.pressToolButton(ToolButton::crayonbutton);
+    hover(kRedSquare);
+    clickStrip(kGapBetweenSquares);
+    EXPECT_EQ(engine.currentColour(), kRed) << "taken unchanged: only the dialog's colours are normalised";
+    EXPECT_EQ(engine.padPen().colour(), kRed);
+    EXPECT_EQ(engine.padBrush().colour(), kRed);
+}
+
+TEST_F(ColourChoice, WhiteComesOnlyFromTheWhiteZone)
+{
+    engine.pressToolButton(ToolButton::fillbutton);
+    hover(kGreenSquare);
+    clickStrip({85, 457});
+    EXPECT_EQ(engine.currentColour(), kGreen) << "below the zone the white square previews nothing";
+
+    clickStrip({80, 444});
+    EXPECT_EQ(engine.currentColour(), raster::kWhite);
+    EXPECT_EQ(engine.padBrush().colour(), raster::kWhite);
+}
+
+TEST_F(ColourChoice, WithThePencilOnlyTheSwatchChangesUntilAColouringTool)
+{
+    clickStrip(kGreenSquare);
+    EXPECT_EQ(engine.currentColour(), kGreen);
+    EXPECT_EQ(engine.padPen().colour(), raster::kBlack) << "the pencil still draws black";
+    EXPECT_EQ(engine.CurrentTool, Tool::tlFreehand);
+
+    engine.pressToolButton(ToolButton::crayonbutton);
+    EXPECT_EQ(engine.padPen().colour(), kGreen);
+}
+
+TEST_F(ColourChoice, EraserKeepsItsWhitePen)
+{
+    engine.pressToolButton(ToolButton::btnerase);
+    clickStrip(kRedSquare);
+    EXPECT_EQ(engine.currentColour(), kRed);
+    EXPECT_EQ(engine.padPen().colour(), raster::kWhite);
+}
+
+TEST_F(ColourChoice, StripClickGivesAnArmedPickerBackToItsTool)
+{
+    engine.pressToolButton(ToolButton::markerbutton);
+    engine.pressToolButton(ToolButton::btnselect);
+    ASSERT_TRUE(engine.PickArmed);
+    clickStrip(kGreenSquare);
+    EXPECT_EQ(engine.CurrentTool, Tool::tlMarker);
+    EXPECT_EQ(engine.downButton(), ToolButton::markerbutton);
+    EXPECT_FALSE(engine.PickArmed);
+    EXPECT_EQ(engine.padPen().colour(), kGreen);
+}
+
+TEST_F(ColourChoice, ReplacerStaysTheReplacerAfterAStripClick)
+{
+    engine.pressToolButton(ToolButton::btnreplace);
+    clickStrip(kRedSquare);
+    EXPECT_EQ(engine.CurrentTool, Tool::tlReplace);
+    EXPECT_TRUE(engine.PickArmed);
+    EXPECT_EQ(engine.currentColour(), kRed);
+}
+
+TEST_F(ColourChoice, CustomColoursLoseTheirZeroChannels)
+{
+    struct Case {
+        Colour chosen;
+        Colour current;
+    };
+    const Case cases[] = {
+        {raster::kBlack, Colour::rgb(1, 1, 1)},
+        {Colour::rgb(255, 0, 0), Colour::rgb(255, 1, 1)},
+        {Colour::rgb(0, 128, 255), Colour::rgb(1, 128, 255)},
+        {Colour::rgb(12, 34, 56), Colour::rgb(12, 34, 56)},
+        {raster::kWhite, raster::kWhite},
+    };
+    engine.pressToolButton(ToolButton::crayonbutton);
+    for (const Case& c : cases) {
+        takeCustomColour(engine, c.chosen);
+        EXPECT_EQ(engine.currentColour(), c.current) << std::hex << c.chosen.value();
+        EXPECT_EQ(engine.padPen().colour(), c.current) << "the crayon takes it at once";
+    }
+}
+
+TEST_F(ColourChoice, StripClickNormalisesTheColourBeforeIt)
+{
+    // A colour with zero channels from the picker ...
+    engine.pressToolButton(ToolButton::crayonbutton);
+    engine.paintSwatch(Colour::rgb(0, 0, 200));
+    // ... and a preview that offers nothing to take: the old colour stays, lifted.
+    engine.showPreview(raster::kBlack);
+    impalmainMouseDown(engine);
+    EXPECT_EQ(engine.currentColour(), Colour::rgb(1, 1, 200));
+}
