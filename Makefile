@@ -52,5 +52,11 @@ bench: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target dabwick_bench
 	$(BUILD_DIR)/tests/dabwick_bench
 
+# Every built cursor and glyph on one picture, to look at all of it at once.
+contact-sheet: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target dabwick_resources
+	scripts/contact-sheet $(BUILD_DIR) $(BUILD_DIR)/contact-sheet.png
+	@echo "wrote $(BUILD_DIR)/contact-sheet.png"
+
 clean:
 	rm -rf $(BUILD_DIR) $(FUZZ_DIR)

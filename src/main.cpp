@@ -7,6 +7,7 @@
 #include "dabwick/ProgramPlaces.h"
 #include "dabwick/Resources.h"
 #include "platform/InstanceLock.h"
+#include "ui/CursorLib.h"
 #include "ui/Glyphs.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/ProgramContext.h"
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(glyphIcon("program"));
 
+    RegisterCursors();
     MessageBoxPrompts prompts;
     dabwick::FirstRunRecord record(places.firstRunRecordPath, places.launchFolder, places.administrator);
     ProgramContext program{std::move(places), std::move(record), dabwick::builtInResources(), prompts};

@@ -13,6 +13,7 @@
 #include "dabwick/PictureChooser.h"
 #include "dabwick/PictureLoader.h"
 #include "ui/BitmapView.h"
+#include "ui/CursorLib.h"
 #include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
@@ -246,6 +247,7 @@ void TFMdraw::showToolState()
                              static_cast<QWidget*>(btnminus), static_cast<QWidget*>(btnplus)})
         control->setEnabled(shown.sizeControlsEnabled);
     btnstyle->setEnabled(shown.styleEnabled);
+    IMpad->setCursor(screenCursor(shown.padCursor));
     btnselect->setEnabled(shown.selectEnabled);
     panclips->setVisible(shown.clipPanelVisible);
     pancolorbar->setVisible(!shown.clipPanelVisible);
