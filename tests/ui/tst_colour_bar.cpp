@@ -1,0 +1,357 @@
+// The colour controls of the side panel, the custom colour dialog, the palette chooser's list and
+// the self-painted colour button.
+#include <QAbstractItemView>
+#include <QColorDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <functional>
+
+#include "dabwick/DataFolderContent.h"
+#include "dabwick/DrawingEngine.h"
+#include "dabwick/Palettes.h"
+#include "dabwick/PictureDocument.h"
+#include "raster/BmpCodec.h"
+#include "support/ModalDriver.h"
+#include "support/TestProgram.h"
+#include "ui/BitmapView.h"
+#include "ui/ColourBar.h"
+#include "ui/TColorBtn.h"
+#include "ui/TEnhCombo.h"
+
+namespace {
+
+QColor colourOf(const QWidget* image)
+{
+    return image->palette().color(QPalette::Window);
+}
+
+// Runs `act` on the colour dialog once it is up, from the event loop that shows it.
+void whenColourDialogOpens(std::function<void(QColorDialog*)> act)
+{
+    auto poll = std::make_shared<std::function<void()>>();
+    *poll = [act, weakPoll = std::weak_ptr(poll)] {
+        auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible()) {
+            act(dialog);
+            return;
+        }
+        if (auto again = weakPoll.lock())
+            QTimer::singleShot(10, [again] { (*again)(); });
+    };
+    QTimer::singleShot(0, [poll] { (*poll)(); });
+}
+
+// Where the top-left corner of a widget lies inside another, through any parents between.
+QRect placeIn(const QWidget* widget, const QWidget* panel)
+{
+    return QRect(widget->mapTo(panel, QPoint(0, 0)), widget->size());
+}
+
+}  // namespace
+
+class ColourBarTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TestProgram> program;
+    std::unique_ptr<dabwick::PictureDocument> document;
+    std::unique_ptr<dabwick::DrawingEngine> engine;
+    std::unique_ptr<QFrame> pancolorbar;
+    ColourBar* bar = nullptr;
+
+    void installPalettes()
+    {
+        const dabwick::DataFolderContent content {
+            program->context.resources, program->context.record, program->temp.path()};
+        dabwick::InstallPalettes(content);
+        bar->ListPalettes();
+    }
+
+    void useTool(dabwick::ToolButton button)
+    {
+        engine->pressToolButton(button);
+        bar->showState();
+    }
+
+    raster::Colour stripPixel(int x, int y) const { return bar->impalmain->bitmap()->pixel(x, y); }
+
+private slots:
+    void initTestCase() { QCoreApplication::setApplicationName("Dabwick"); }
+
+    void init()
+    {
+        program = std::make_unique<TestProgram>();
+        document = std::make_unique<dabwick::PictureDocument>();
+        engine = std::make_unique<dabwick::DrawingEngine>(*document);
+        engine->ResetTools();
+        pancolorbar = std::make_unique<QFrame>();
+        pancolorbar->resize(105, 564);
+        bar = new ColourBar(pancolorbar.get(), *engine, program->context);
+        pancolorbar->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pancolorbar.get()));
+    }
+
+    void cleanup()
+    {
+        pancolorbar.reset();
+        engine.reset();
+        document.reset();
+        program.reset();
+    }
+
+    void controlsSitAtTheirPlacesWithTheirWords()
+    {
+        struct Place {
+            QWidget* control;
+            QRect place;
+        };
+        const Place places[] = {
+            {bar->pcolor, {8, 29, 89, 21}},
+            {bar->impalmain, {4, 54, 96, 464}},
+            {bar->btncustom, {7, 527, 26, 25}},
+            {bar->cpen, {40, 536, 57, 21}},
+        };
+        for (const Place& p : places)
+            QCOMPARE(placeIn(p.control, pancolorbar.get()), p.place);
+        QCOMPARE(bar->cbpalette->pos(), QPoint(4, 6));
+        QCOMPARE(bar->cbpalette->width(), 97);
+        QCOMPARE(bar->Label4->pos(), QPoint(42, 522));
+        QCOMPARE(bar->Label4->text(), QString("Tool Color"));
+
+        QCOMPARE(bar->btncustom->toolTip(), QString("Click to create a custom color"));
+        QCOMPARE(bar->btncustom->toolTipDuration(), 6000);
+        QCOMPARE(bar->cpen->toolTip(), QString("Currently selected color."));
+        QCOMPARE(bar->cpen->toolTipDuration(), 6000);
+
+        QVERIFY(bar->cbpalette->isEditable());
+        QCOMPARE(bar->cbpalette->maxVisibleItems(), 15);
+        QCOMPARE(bar->cbpalette->itemText(0), QString("<Main>"));
+        QCOMPARE(bar->cbpalette->currentText(), QString("<Main>"));
+        QCOMPARE(bar->cbpalette->property("DropDownFixedWidth").toInt(), 0);
+        QCOMPARE(colourOf(bar->imcpen), QColor(0x20, 0x20, 0x20));
+    }
+
+    void colouringToolsShowTheControlsAndDrawingToolsHideThem()
+    {
+        const std::vector<QWidget*> colourControls = {bar->impalmain, bar->cbpalette, bar->Label4, bar->cpen};
+        struct Case {
+            dabwick::ToolButton tool;
+            bool shown;
+        };
+        const Case cases[] = {
+            {dabwick::ToolButton::crayonbutton, true},
+            {dabwick::ToolButton::freehandbutton, false},
+            {dabwick::ToolButton::fillbutton, true},
+            {dabwick::ToolButton::LineButton, false},
+            {dabwick::ToolButton::btnreplace, true},
+            {dabwick::ToolButton::btnerase, false},
+            {dabwick::ToolButton::markerbutton, true},
+        };
+        for (const Case& c : cases) {
+            useTool(c.tool);
+            for (QWidget* control : colourControls)
+                QCOMPARE(control->isVisible(), c.shown);
+            QCOMPARE(bar->btncustom->isVisible(), c.shown);
+        }
+    }
+
+    void hoverPreviewsAndAClickOnAGapTakesThePreview()
+    {
+        useTool(dabwick::ToolButton::crayonbutton);
+        QVERIFY(bar->pcolor->isHidden());
+        QTest::mouseMove(bar->impalmain, QPoint(8, 22));  // the pure red square
+        QVERIFY(bar->pcolor->isVisible());
+        QCOMPARE(colourOf(bar->impcolor), QColor(255, 0, 0));
+
+        QTest::mouseMove(bar->impalmain, QPoint(17, 22));  // the gap beside it
+        QCOMPARE(colourOf(bar->impcolor), QColor(255, 0, 0));
+        QSignalSpy chosen(bar, &ColourBar::colourChosen);
+        QTest::mouseClick(bar->impalmain, Qt::LeftButton, {}, QPoint(17, 22));
+        QCOMPARE(colourOf(bar->imcpen), QColor(255, 0, 0));
+        QCOMPARE(engine->padPen().colour(), raster::Colour::rgb(255, 0, 0));
+        QCOMPARE(chosen.count(), 1);
+    }
+
+    void stripClickBringsBackTheToolBeforeThePicker()
+    {
+        useTool(dabwick::ToolButton::fillbutton);
+        useTool(dabwick::ToolButton::btnselect);
+        QTest::mouseMove(bar->impalmain, QPoint(22, 8));  // dark green
+        QTest::mouseClick(bar->impalmain, Qt::RightButton, {}, QPoint(22, 8));
+        QCOMPARE(engine->downButton(), dabwick::ToolButton::fillbutton);
+        QCOMPARE(engine->padBrush().colour(), raster::Colour::rgb(0, 128, 0));
+    }
+
+    void chooserListsThePalettesAndShowsTheOneChosen()
+    {
+        installPalettes();
+        QStringList items;
+        for (int i = 0; i < bar->cbpalette->count(); ++i)
+            items << bar->cbpalette->itemText(i);
+        QCOMPARE(items,
+            QStringList(
+                {"<Main>", "Dark", "Gradient", "Hot", "Indoors", "Ocean", "Outdoors", "Sepa", "Shades of grey"}));
+        QCOMPARE(bar->cbpalette->currentText(), QString("<Main>"));
+
+        const raster::Bitmap grey
+            = *raster::readBmp(program->context.resources.find("palette7", "palette")->bytes).value;
+        bar->cbpalette->setCurrentIndex(items.indexOf("Shades of grey"));
+        QCOMPARE(stripPixel(3 + 1, 37 + 1), grey.pixel(1, 1));
+        QCOMPARE(stripPixel(4, 19), raster::Colour::rgb(255, 0, 0));
+    }
+
+    void typedNameCountsAsAChoiceAndIsNotAdded()
+    {
+        installPalettes();
+        const raster::Bitmap ocean
+            = *raster::readBmp(program->context.resources.find("palette5", "palette")->bytes).value;
+        bar->cbpalette->lineEdit()->selectAll();
+        QTest::keyClicks(bar->cbpalette->lineEdit(), "ocean");
+        QCOMPARE(stripPixel(3 + 1, 37 + 1), ocean.pixel(1, 1));
+        QTest::keyClick(bar->cbpalette->lineEdit(), Qt::Key_Return);
+        QCOMPARE(bar->cbpalette->count(), 9);
+    }
+
+    void brokenPaletteIsNamedInAWarning()
+    {
+        program->temp.write("Color palettes/Scribbles.dwl", "not a bitmap at all");
+        installPalettes();
+        const raster::Bitmap before = *bar->impalmain->bitmap();
+        ModalDriver driver;
+        driver.click("OK");
+        bar->cbpalette->setCurrentIndex(bar->cbpalette->findText("Scribbles"));
+        QTRY_VERIFY(driver.finished());
+        QCOMPARE(driver.seen().size(), 1);
+        QVERIFY2(driver.seen()[0].startsWith("Palette error | The palette \"Scribbles\" can not be loaded:"),
+            qPrintable(driver.seen()[0]));
+        QVERIFY(*bar->impalmain->bitmap() == before);
+    }
+
+    void customColourDialogStartsAtTheCurrentColourAndBlackBecomesNearlyBlack()
+    {
+        useTool(dabwick::ToolButton::crayonbutton);
+        QColor startedAt;
+        whenColourDialogOpens([&](QColorDialog* dialog) {
+            startedAt = dialog->currentColor();
+            QVERIFY(!dialog->testOption(QColorDialog::ShowAlphaChannel));
+            dialog->setCurrentColor(Qt::black);
+            dialog->accept();
+        });
+        QSignalSpy chosen(bar, &ColourBar::colourChosen);
+        bar->btncustom->click();
+        QCOMPARE(startedAt, QColor(0x20, 0x20, 0x20));
+        QCOMPARE(colourOf(bar->imcpen), QColor(1, 1, 1));
+        QCOMPARE(engine->padPen().colour(), raster::Colour::rgb(1, 1, 1));
+        QCOMPARE(chosen.count(), 1);
+    }
+
+    void cancelledDialogKeepsTheCurrentColourLifted()
+    {
+        useTool(dabwick::ToolButton::crayonbutton);
+        QTest::mouseMove(bar->impalmain, QPoint(8, 22));
+        QTest::mouseClick(bar->impalmain, Qt::LeftButton, {}, QPoint(8, 22));  // pure red, zero channels kept
+        QCOMPARE(colourOf(bar->imcpen), QColor(255, 0, 0));
+        whenColourDialogOpens([](QColorDialog* dialog) {
+            dialog->setCurrentColor(QColor(10, 200, 30));
+            dialog->reject();
+        });
+        bar->btncustom->click();
+        QCOMPARE(colourOf(bar->imcpen), QColor(255, 1, 1));
+    }
+
+    void dropDownListIsAsWideAsItsLongestItemAndStaysOnScreen()
+    {
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        TEnhCombo box;
+        box.addItems({"<Main>", "A palette with a very long name indeed"});
+        box.resize(97, 21);
+        const int scrollBar = box.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, &box);
+        const int wanted
+            = box.fontMetrics().horizontalAdvance("A palette with a very long name indeed") + scrollBar + 16;
+
+        box.move(screen.left() + 10, screen.top() + 10);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QCOMPARE(box.dropDownWidth(), wanted);
+        box.showPopup();
+        QCOMPARE(box.view()->window()->width(), wanted);
+        box.hidePopup();
+
+        // Near the right edge the list ends 2 pixels short of it.
+        box.move(screen.right() + 1 - 120, screen.top() + 10);
+        QTRY_VERIFY(box.mapToGlobal(QPoint(0, 0)).x() + wanted > screen.right() + 1);
+        box.showPopup();
+        QCOMPARE(box.view()->window()->geometry().right() + 1, screen.right() + 1 - 2);
+        QCOMPARE(box.view()->window()->x(), box.mapToGlobal(QPoint(0, 0)).x());
+        box.hidePopup();
+
+        box.setDropDownFixedWidth(150);
+        QCOMPARE(box.dropDownWidth(), 150);
+    }
+
+    void colourButtonPaintsItsFaceAndMovesItsCaptionWhenPressed()
+    {
+        TColorBtn button("X");
+        button.resize(40, 30);
+        QCOMPARE(button.ButtonColor(), button.palette().color(QPalette::Button));
+        QCOMPARE(button.property("Frame3D").toBool(), false);
+        button.setButtonColor(Qt::white);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        QCOMPARE(button.grab().toImage().pixelColor(6, 6), QColor(Qt::white));
+
+        // The caption's dark pixels, inside the frames.
+        const auto captionBox = [&button] {
+            const QImage image = button.grab().toImage();
+            QRect box;
+            for (int y = 5; y < image.height() - 5; ++y) {
+                for (int x = 5; x < image.width() - 5; ++x) {
+                    if (qGray(image.pixel(x, y)) < 128)
+                        box |= QRect(x, y, 1, 1);
+                }
+            }
+            return box;
+        };
+        const QRect up = captionBox();
+        QVERIFY(!up.isEmpty());
+        button.setDown(true);
+        QCOMPARE(captionBox(), up.translated(1, 1));
+        button.setDown(false);
+
+        button.setButtonColor(QColor(200, 40, 40));
+        QCOMPARE(button.grab().toImage().pixelColor(6, 6), QColor(200, 40, 40));
+    }
+
+    void colourButtonCountsADoubleClickAsASecondClick()
+    {
+        TColorBtn button("X");
+        button.resize(40, 30);
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        QSignalSpy clicks(&button, &QPushButton::clicked);
+        // What the system sends for a double click: the second press comes with a double click.
+        const QPointF at(10, 10);
+        const QPointF global = button.mapToGlobal(at);
+        const std::pair<QEvent::Type, Qt::MouseButtons> events[] = {
+            {QEvent::MouseButtonPress, Qt::LeftButton},
+            {QEvent::MouseButtonRelease, Qt::NoButton},
+            {QEvent::MouseButtonPress, Qt::LeftButton},
+            {QEvent::MouseButtonDblClick, Qt::LeftButton},
+            {QEvent::MouseButtonRelease, Qt::NoButton},
+        };
+        for (const auto& [type, held] : events) {
+            QMouseEvent event(type, at, global, Qt::LeftButton, held, Qt::NoModifier);
+            QApplication::sendEvent(&button, &event);
+        }
+        QCOMPARE(clicks.count(), 2);
+    }
+};
+
+QTEST_MAIN(ColourBarTest)
+#include "tst_colour_bar.moc"
