@@ -32,11 +32,15 @@ QColor colourOf(const QWidget* image)
     return image->palette().color(QPalette::Window);
 }
 
-// Runs `act` on the colour dialog once it is up, from the event loop that shows it.
-void whenColourDialogOpens(std::function<void(QColorDialog*)> act)
+// Runs `act` on the colour dialog once it is up, from the event loop that shows it. Nothing runs
+// once the returned token is gone, so a dialog that never came is not answered in a later test.
+[[nodiscard]] std::shared_ptr<void> whenColourDialogOpens(std::function<void(QColorDialog*)> act)
 {
+    auto token = std::make_shared<int>(0);
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [act, weakPoll = std::weak_ptr(poll)] {
+    *poll = [act, alive = std::weak_ptr<int>(token), weakPoll = std::weak_ptr(poll)] {
+        if (alive.expired())
+            return;
         auto* dialog = qobject_cast<QColorDialog*>(QApplication::activeModalWidget());
         if (dialog && dialog->isVisible()) {
             act(dialog);
@@ -46,6 +50,7 @@ void whenColourDialogOpens(std::function<void(QColorDialog*)> act)
             QTimer::singleShot(10, [again] { (*again)(); });
     };
     QTimer::singleShot(0, [poll] { (*poll)(); });
+    return token;
 }
 
 // Where the top-left corner of a widget lies inside another, through any parents between.
@@ -237,7 +242,7 @@ private slots:
     {
         useTool(dabwick::ToolButton::crayonbutton);
         QColor startedAt;
-        whenColourDialogOpens([&](QColorDialog* dialog) {
+        const auto answer = whenColourDialogOpens([&](QColorDialog* dialog) {
             startedAt = dialog->currentColor();
             QVERIFY(!dialog->testOption(QColorDialog::ShowAlphaChannel));
             dialog->setCurrentColor(Qt::black);
@@ -257,7 +262,7 @@ private slots:
         QTest::mouseMove(bar->impalmain, QPoint(8, 22));
         QTest::mouseClick(bar->impalmain, Qt::LeftButton, {}, QPoint(8, 22));  // pure red, zero channels kept
         QCOMPARE(colourOf(bar->imcpen), QColor(255, 0, 0));
-        whenColourDialogOpens([](QColorDialog* dialog) {
+        const auto answer = whenColourDialogOpens([](QColorDialog* dialog) {
             dialog->setCurrentColor(QColor(10, 200, 30));
             dialog->reject();
         });
