@@ -16,6 +16,7 @@ TEnhCombo::TEnhCombo(QWidget* parent)
 int TEnhCombo::dropDownWidth() const
 {
     std::vector<std::string> items;
+    items.reserve(std::size_t(count()));
     for (int i = 0; i < count(); ++i)
         items.push_back(itemText(i).toStdString());
     const QFontMetrics metrics = fontMetrics();
