@@ -9,7 +9,9 @@
 #include "dabwick/ColouringPages.h"
 #include "dabwick/CommandLine.h"
 #include "dabwick/DataFolderContent.h"
+#include "dabwick/Palettes.h"
 #include "ui/FixedWindow.h"
+#include "ui/ColourBar.h"
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
 #include "ui/TFMdraw.h"
@@ -69,6 +71,8 @@ void TAboutBox::FormCreate(const std::string& commandLine)
     QApplication::processEvents();
     main_.document().history.setHistoryFlag();
     dabwick::InstallColouringPages(content);
+    dabwick::InstallPalettes(content);
+    main_.colourBar->ListPalettes();
     name_.setNameScreenQuits(true);
     name_.bringNamePanelIntoView(dabwick::GetSwitchValue(commandLine, 'U'));
 }

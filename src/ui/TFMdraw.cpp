@@ -13,6 +13,7 @@
 #include "dabwick/PictureChooser.h"
 #include "dabwick/PictureLoader.h"
 #include "ui/BitmapView.h"
+#include "ui/ColourBar.h"
 #include "ui/CursorLib.h"
 #include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
@@ -71,6 +72,8 @@ TFMdraw::TFMdraw(ProgramContext& program)
     setUpFixedWindow(this, QString::fromStdString(document_.caption()), {782, 564});
 
     pancolorbar = makePanel(this, {0, 0, 105, 564}, QFrame::Raised);
+    colourBar = new ColourBar(pancolorbar, engine_, program_);
+    connect(colourBar, &ColourBar::colourChosen, this, [this] { showToolState(); });
     panclips = makePanel(this, {0, 0, 105, 564}, QFrame::Raised);
     panclips->hide();
     Panel3 = makePanel(this, {105, 0, 677, 46}, QFrame::Raised);
@@ -248,6 +251,7 @@ void TFMdraw::showToolState()
         control->setEnabled(shown.sizeControlsEnabled);
     btnstyle->setEnabled(shown.styleEnabled);
     IMpad->setCursor(screenCursor(shown.padCursor));
+    colourBar->showState();
     btnselect->setEnabled(shown.selectEnabled);
     panclips->setVisible(shown.clipPanelVisible);
     pancolorbar->setVisible(!shown.clipPanelVisible);

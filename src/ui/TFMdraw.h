@@ -9,6 +9,7 @@
 
 struct ProgramContext;
 class BitmapView;
+class ColourBar;
 class QAbstractButton;
 class QFrame;
 class QLabel;
@@ -60,6 +61,7 @@ public:
     // Picture pad and panels.
     BitmapView* IMpad;
     QFrame* pancolorbar;
+    ColourBar* colourBar;
     QFrame* panclips;
     QFrame* Panel2;
     QFrame* Panel3;
