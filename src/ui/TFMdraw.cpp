@@ -201,8 +201,9 @@ void TFMdraw::buildToolBar()
 
     makeCaption(Panel2, "-------------- Drawing tools {Black only} ------------------", {4, 8, 236, 16}, Qt::AlignHCenter);
     makeCaption(Panel2, "------------ Coloring tools {all colors} -----------", {248, 8, 196, 16}, Qt::AlignHCenter);
-    lbltool = makeCaption(Panel2, "Pen size:", {448, 8, 76, 16}, Qt::AlignRight);
-    lblsize = makeCaption(Panel2, "1", {525, 8, 24, 16}, Qt::AlignLeft);
+    // The widest caption, "Border width = ", just fits between the separators.
+    lbltool = makeCaption(Panel2, "Pen size:", {449, 8, 81, 16}, Qt::AlignRight);
+    lblsize = makeCaption(Panel2, "1", {530, 8, 20, 16}, Qt::AlignLeft);
     makeCaption(Panel2, "--- Picture modifiers ---", {558, 8, 112, 16}, Qt::AlignHCenter);
     makeSeparator(Panel2, 242);
     makeSeparator(Panel2, 446);

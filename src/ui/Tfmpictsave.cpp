@@ -34,6 +34,8 @@ void Tfmpictsave::BitBtn1Click()
 std::optional<std::string> Tfmpictsave::askName(const std::string& preset)
 {
     Edit1->setText(QString::fromStdString(preset));
+    // The offered name is selected, so typing replaces it and Enter keeps it.
+    Edit1->selectAll();
     Edit1->setFocus();
     if (exec() != QDialog::Accepted)
         return std::nullopt;

@@ -102,3 +102,62 @@ e2e_drag() {
     done
     xdotool mouseup 1
 }
+
+# e2e_sign_in NAME: starts the program for a child whose folders exist, signs in and prints the
+# main window's id. Call it as `main=$(e2e_sign_in Kid) || exit 1`.
+e2e_sign_in() {
+    local name
+    mkdir -p "$E2E_DATA/$1's folder/Dabwick/user's clips"
+    e2e_start "/U$1"
+    name=$(e2e_window "Dabwick 2.0") || exit 1
+    xdotool windowfocus --sync "$name"
+    sleep 0.5
+    xdotool key Return
+    e2e_window "Picture name: {Untitled}" || exit 1
+    sleep 0.5
+}
+
+# e2e_top_button N: the window point of the top bar's Nth button, from 0 ("Draw") to 8 ("Quit").
+e2e_top_button() {
+    echo $((105 + 6 + 76 * $1 + 28)) 23
+}
+
+# e2e_save_as MAIN NAME: presses "Save", names the picture and confirms the notice.
+e2e_save_as() {
+    local dialog notice
+    e2e_click "$1" $(e2e_top_button 5)
+    dialog=$(e2e_window "Save picture") || exit 1
+    xdotool windowfocus --sync "$dialog" type --delay 40 "$2"
+    xdotool key Return
+    notice=$(e2e_window "Dabwick") || exit 1
+    xdotool windowfocus --sync "$notice" key Return
+    e2e_window "Picture name: {$2}" >/dev/null || exit 1
+}
+
+# e2e_window_pixel WINDOW X Y: prints "r,g,b" of one pixel of the window as it is on screen.
+e2e_window_pixel() {
+    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- | tail -n 1 | sed -E 's/.*\(([0-9]+),([0-9]+),([0-9]+).*/\1,\2,\3/'
+}
+
+# Main window points: the pad lies at (105, 46), the tool bar at (105, 490), the strip at (4, 54).
+# e2e_pad X Y: the window point of a pad pixel.
+e2e_pad() {
+    echo $((105 + $1)) $((46 + $2))
+}
+
+# e2e_tool WINDOW LEFT: clicks the tool button whose left edge is LEFT in the tool bar.
+e2e_tool() {
+    e2e_click "$1" $((105 + $2 + 14)) $((490 + 42))
+}
+
+# e2e_strip WINDOW LEFT TOP: clicks the middle of the strip square at (LEFT, TOP) of the strip.
+e2e_strip() {
+    e2e_click "$1" $((4 + $2 + 6)) $((54 + $3 + 6))
+}
+
+# e2e_expect_pixel FILE X Y R,G,B WHAT: fails unless the picture file's pixel has that colour.
+e2e_expect_pixel() {
+    local got
+    got=$(e2e_pixel "$1" "$2" "$3")
+    [ "$got" = "$4" ] || e2e_fail "$5 at ($2, $3) is $got, not $4"
+}
