@@ -2,8 +2,10 @@
 
 #include <filesystem>
 
+#include "dabwick/ColouringPages.h"
 #include "dabwick/DataFolderContent.h"
 #include "dabwick/FirstRunRecord.h"
+#include "dabwick/PictureChooser.h"
 #include "dabwick/Resources.h"
 #include "support/TempFolder.h"
 
@@ -25,5 +27,35 @@ TEST(DataFolderContent, MusicFilesComeBackWhenDeletedAndStayWhenChanged)
     content.ExtractMusicFiles();
     EXPECT_EQ(temp.read("DW Open Music.mid"), opening);
     EXPECT_EQ(temp.read("DW Animate Music.mid"), "changed by a parent");
+    EXPECT_FALSE(temp.exists("dabwick.qy")) << "nothing went wrong, so nothing is recorded";
+}
+
+TEST(DataFolderContent, ColouringPagesComeBackWhenDeletedAndStayWhenChanged)
+{
+    TempFolder temp;
+    FirstRunRecord record(temp.path() + "dabwick.qy", temp.path(), false);
+    const DataFolderContent content{builtInResources(), record, temp.path()};
+
+    InstallColouringPages(content);
+    const std::string folder = std::string(kColouringPageFolder);
+    for (std::size_t i = 0; i < kColouringPageNames.size(); ++i) {
+        const std::string page = temp.read(folder + kColouringPageNames[i] + ".dwp");
+        EXPECT_EQ(page.size(), 37358u) << kColouringPageNames[i];
+        const Resource* resource = builtInResources().find("page" + std::to_string(i + 1), "image");
+        ASSERT_NE(resource, nullptr);
+        EXPECT_EQ(page, std::string(resource->bytes.begin(), resource->bytes.end())) << "written byte for byte";
+    }
+
+    PictureChooser chooser(ChooserMode::ColouringPages, temp.path() + folder, "*.dwp*");
+    ASSERT_EQ(chooser.titles().size(), 36u);
+    EXPECT_EQ(chooser.titles().front(), "Beware of dog");
+    EXPECT_EQ(chooser.titles()[4], "circles") << "sorted without regard to case";
+    EXPECT_EQ(chooser.titles().back(), "Zig Zag");
+
+    temp.write(folder + "Hello.dwp", "changed by a child");
+    std::filesystem::remove(temp.path() + folder + "Zig Zag.dwp");
+    InstallColouringPages(content);
+    EXPECT_EQ(temp.read(folder + "Hello.dwp"), "changed by a child");
+    EXPECT_EQ(temp.read(folder + "Zig Zag.dwp").size(), 37358u);
     EXPECT_FALSE(temp.exists("dabwick.qy")) << "nothing went wrong, so nothing is recorded";
 }
