@@ -394,25 +394,27 @@ void TFMdraw::ChooseColouringPage()
 {
     dabwick::PictureChooser pages(dabwick::ChooserMode::ColouringPages,
                                   program_.places.dataFolder + dabwick::kColouringPageFolder, "*.dwp*");
-    const std::optional<std::string> chosen = chooser_ ? chooser_->choose(pages, "Coloring page selection", false)
-                                                       : std::nullopt;
-    update();
-    if (!chosen)
-        return;
-    afterLoad(dabwick::PictureLoader(document_, program_.prompts).LoadPageFile(*chosen));
-    document_.buttons.clear = false;
+    chooseAndLoad(pages, "Coloring page selection", &dabwick::PictureLoader::LoadPageFile);
 }
 
 void TFMdraw::ChooseChildPicture()
 {
     dabwick::PictureChooser pictures(dabwick::ChooserMode::ChildPictures, saver_.userFolder(), "*.dwb*");
-    const std::optional<std::string> chosen = chooser_ ? chooser_->choose(pictures, "User picture selection", true)
-                                                       : std::nullopt;
+    chooseAndLoad(pictures, "User picture selection", &dabwick::PictureLoader::LoadPictureFile);
+}
+
+void TFMdraw::chooseAndLoad(dabwick::PictureChooser& files, const char* caption,
+                            bool (dabwick::PictureLoader::*load)(const std::string&))
+{
+    // Only the child's own pictures may be deleted, and only they can hold colour to clear.
+    const bool childPictures = files.mode() == dabwick::ChooserMode::ChildPictures;
+    const std::optional<std::string> chosen = chooser_ ? chooser_->choose(files, caption, childPictures) : std::nullopt;
     update();
     if (!chosen)
         return;
-    afterLoad(dabwick::PictureLoader(document_, program_.prompts).LoadPictureFile(*chosen));
-    document_.buttons.clear = true;
+    dabwick::PictureLoader loader(document_, program_.prompts);
+    afterLoad((loader.*load)(*chosen));
+    document_.buttons.clear = childPictures;
 }
 
 void TFMdraw::afterLoad(bool loaded)

@@ -3,7 +3,9 @@
 #include <QWidget>
 
 #include "dabwick/DrawingEngine.h"
+#include "dabwick/PictureChooser.h"
 #include "dabwick/PictureDocument.h"
+#include "dabwick/PictureLoader.h"
 #include "dabwick/PictureSaver.h"
 #include "dabwick/SavePrompts.h"
 
@@ -117,6 +119,9 @@ private:
     void showToolState();
     // Every new picture starts with the pencil of size 5 and a solid fill.
     void resetTools();
+    // Shows the chooser over one folder and loads the chosen file with `load`.
+    void chooseAndLoad(dabwick::PictureChooser& files, const char* caption,
+                       bool (dabwick::PictureLoader::*load)(const std::string&));
     // After a load, good or not: Print comes on and the picture counts as loaded; a picture that
     // did load starts with the crayon.
     void afterLoad(bool loaded);

@@ -35,28 +35,30 @@ void TFormSizeLimit::setActive(bool active)
         restoreOwnerLimits();
 }
 
+void TFormSizeLimit::setLimit(std::uint16_t& limit, std::uint16_t value)
+{
+    limit = value;
+    apply();
+}
+
 void TFormSizeLimit::setMinWidth(std::uint16_t width)
 {
-    minWidth_ = width;
-    apply();
+    setLimit(minWidth_, width);
 }
 
 void TFormSizeLimit::setMinHeight(std::uint16_t height)
 {
-    minHeight_ = height;
-    apply();
+    setLimit(minHeight_, height);
 }
 
 void TFormSizeLimit::setMaxWidth(std::uint16_t width)
 {
-    maxWidth_ = width;
-    apply();
+    setLimit(maxWidth_, width);
 }
 
 void TFormSizeLimit::setMaxHeight(std::uint16_t height)
 {
-    maxHeight_ = height;
-    apply();
+    setLimit(maxHeight_, height);
 }
 
 bool TFormSizeLimit::eventFilter(QObject* watched, QEvent* event)

@@ -36,6 +36,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void setLimit(std::uint16_t& limit, std::uint16_t value);
     void apply();
     void restoreOwnerLimits();
 
