@@ -169,6 +169,7 @@ bool ColourBar::eventFilter(QObject* watched, QEvent* event)
         impalmainMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
         return true;
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
         impalmainMouseDown();
         return true;
     default:

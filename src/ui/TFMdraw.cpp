@@ -271,11 +271,13 @@ bool TFMdraw::padMouseEvent(QEvent* event)
     const raster::Point at{p.x(), p.y()};
     switch (event->type()) {
     case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:  // a child's quick second tap is a press like any other
         repaintPad(engine_.IMpadMouseDown(at));
         break;
     case QEvent::MouseMove: {
         const Qt::MouseButtons held = mouse->buttons();
-        const bool oneButton = held == Qt::LeftButton || held == Qt::MiddleButton || held == Qt::RightButton;
+        const bool oneButton = (held == Qt::LeftButton || held == Qt::MiddleButton || held == Qt::RightButton)
+            && mouse->modifiers() == Qt::NoModifier;
         repaintPad(engine_.IMpadMouseMove(at, oneButton));
         showToolState();
         return true;
@@ -293,10 +295,13 @@ bool TFMdraw::padMouseEvent(QEvent* event)
 bool TFMdraw::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
+    const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick
+        || type == QEvent::MouseMove || type == QEvent::MouseButtonRelease;
     if (watched == IMpad && mouse)
         return padMouseEvent(event);
-    if (watched != IMpad && (type == QEvent::MouseMove || type == QEvent::Leave)) {
+    // Leaving the pad counts too: the pointer may jump straight onto a tool button, which
+    // reports no moves, and the colour preview must not stay behind.
+    if ((watched != IMpad && type == QEvent::MouseMove) || type == QEvent::Leave) {
         engine_.FormMouseMove();
         showToolState();
     }

@@ -1,5 +1,6 @@
 // The main window's layout, the document buttons and the save questions of "Draw" and closing,
 // driven through the real dialogs and message boxes.
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -9,6 +10,7 @@
 
 #include "support/ModalDriver.h"
 #include "support/TestProgram.h"
+#include "ui/ColourBar.h"
 #include "ui/SaveQuestions.h"
 #include "ui/BitmapView.h"
 #include "ui/TFMdraw.h"
@@ -215,6 +217,35 @@ private slots:
         QVERIFY(window->btnundo->isEnabled() && window->btnsave->isEnabled() && window->btnclear->isEnabled());
         window->btnundo->click();
         QCOMPARE(window->document().picture, window->document().blank);
+    }
+
+    void aQuickSecondTapDrawsLikeTheFirst()
+    {
+        // Qt delivers the second press of a quick pair as a double-click.
+        window->freehandbutton->click();
+        for (const QPoint at : {QPoint(100, 100), QPoint(104, 100)}) {
+            QTest::mousePress(window->IMpad, Qt::LeftButton, {}, at);
+            QTest::mouseRelease(window->IMpad, Qt::LeftButton, {}, at);
+        }
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(300, 200), window->IMpad->mapToGlobal(QPointF(300, 200)),
+                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(window->IMpad, &second);
+        QTest::mouseRelease(window->IMpad, Qt::LeftButton, {}, {300, 200});
+        QCOMPARE(window->document().picture.pixel(300, 200), raster::kBlack);
+        window->btnundo->click();
+        QCOMPARE(window->document().picture.pixel(300, 200), raster::kWhite);
+        QCOMPARE(window->document().picture.pixel(100, 100), raster::kBlack);  // one undo step a tap
+    }
+
+    void leavingThePadHidesTheColourPreview()
+    {
+        window->crayonbutton->click();
+        window->btnselect->click();
+        QTest::mouseMove(window->IMpad, {50, 50});
+        QVERIFY(window->colourBar->pcolor->isVisible());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(window->IMpad, &leave);
+        QVERIFY(window->colourBar->pcolor->isHidden());
     }
 
     void undoBackToTheStartLeavesNothingToSave()
