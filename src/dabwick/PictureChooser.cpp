@@ -1,5 +1,6 @@
 #include "dabwick/PictureChooser.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "dabwick/Names.h"
@@ -11,6 +12,16 @@
 
 namespace dabwick {
 
+namespace {
+
+// A file's name as the list shows it: without its last four characters (".dwb", ".dwp").
+std::string titleOf(const std::string& file)
+{
+    return file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();
+}
+
+}  // namespace
+
 PictureChooser::PictureChooser(ChooserMode mode, std::string folder, std::string mask)
     : mode_(mode), folder_(std::move(folder)), mask_(std::move(mask))
 {
@@ -20,9 +31,12 @@ PictureChooser::PictureChooser(ChooserMode mode, std::string folder, std::string
 void PictureChooser::reread()
 {
     files_ = listFolder(folder_, mask_, EntryKind::Files);
+    // By the names the child sees, so "Santa" comes before "Santa's helpers".
+    std::stable_sort(files_.begin(), files_.end(),
+                     [](const std::string& a, const std::string& b) { return lessIgnoringCase(titleOf(a), titleOf(b)); });
     titles_.clear();
     for (const std::string& file : files_)
-        titles_.push_back(file.size() > 4 ? file.substr(0, file.size() - 4) : std::string());
+        titles_.push_back(titleOf(file));
     selected_.reset();
     if (!files_.empty())
         selected_ = 0;

@@ -26,19 +26,22 @@ std::string pictureNameOf(const std::string& path)
     return file.size() > 4 ? file.substr(0, file.size() - 4) : std::string();
 }
 
-raster::Bitmap PictureLoader::readPicture(const std::string& path, int width, int height)
+raster::Bitmap PictureLoader::readPicture(const std::string& path, int width, int height, LoadOutcome& outcome)
 {
     const raster::BmpResult<raster::Bitmap> read = raster::readBmpFile(path);
+    outcome = LoadOutcome::Unreadable;
     if (!read) {
         // Our own mend: a file the bitmap reader refuses names the picture and says why.
         prompts_.ShowWarning("Picture error", "The picture \"" + pictureNameOf(path) + "\" can not be loaded:\n"
                                                   + read.error);
         return {};
     }
+    outcome = LoadOutcome::WrongSize;
     if (read.value->width() != width || read.value->height() != height) {
         prompts_.ShowWarning("Invalid size error", "NOTICE: The picture selected has an invalid size and can not be loaded!");
         return {};
     }
+    outcome = LoadOutcome::Loaded;
     return *read.value;
 }
 
@@ -49,30 +52,32 @@ void PictureLoader::finishLoad(const std::string& path)
     document_.setCaptionName(document_.pictureName);
 }
 
-bool PictureLoader::LoadPageFile(const std::string& path)
+LoadOutcome PictureLoader::LoadPageFile(const std::string& path)
 {
     document_.ResetPicture();
-    const raster::Bitmap page = readPicture(path, kPadWidth, kPadHeight);
-    if (page.empty())
-        return false;
+    LoadOutcome outcome;
+    const raster::Bitmap page = readPicture(path, kPadWidth, kPadHeight, outcome);
+    if (outcome != LoadOutcome::Loaded)
+        return outcome;
     CopyAsLineArt(document_.lineArt, 0, page, 0);
     document_.picture = document_.lineArt;
     document_.kind = PictureKind::ColouringPage;
     finishLoad(path);
-    return true;
+    return LoadOutcome::Loaded;
 }
 
-bool PictureLoader::LoadPictureFile(const std::string& path)
+LoadOutcome PictureLoader::LoadPictureFile(const std::string& path)
 {
     document_.ResetPicture();
-    const raster::Bitmap combined = readPicture(path, kPadWidth, kPadHeight * 2);
-    if (combined.empty())
-        return false;
+    LoadOutcome outcome;
+    const raster::Bitmap combined = readPicture(path, kPadWidth, kPadHeight * 2, outcome);
+    if (outcome != LoadOutcome::Loaded)
+        return outcome;
     document_.picture = raster::cropped(combined, raster::Rect::fromSize(kPadWidth, kPadHeight));
     document_.lineArt = raster::cropped(combined, {0, kPadHeight, kPadWidth, kPadHeight * 2});
     document_.kind = PictureKind::ChildPicture;
     finishLoad(path);
-    return true;
+    return LoadOutcome::Loaded;
 }
 
 }  // namespace dabwick

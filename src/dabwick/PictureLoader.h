@@ -13,20 +13,24 @@ class Prompts;
 // white. Pixels that fall outside the destination are dropped.
 void CopyAsLineArt(raster::Bitmap& destination, int xOffset, const raster::Bitmap& source, int yOffset);
 
+// How a load ended. A picture of the wrong size still counts as a finished load (the pad stays
+// blank and Print comes on); a file the bitmap reader refuses ends the load at its warning.
+enum class LoadOutcome { Loaded, WrongSize, Unreadable };
+
 // Loads a colouring page (660 by 444, any bitmap file) as pure line art into both layers, or a
 // child's picture (".dwb", 660 by 888: the picture above its line art). The document is reset
 // first, so a file that cannot be used leaves a blank pad; the child is told why, and nothing
-// on disk changes. True when the picture was loaded.
+// on disk changes.
 class PictureLoader {
 public:
     PictureLoader(PictureDocument& document, Prompts& prompts) : document_(document), prompts_(prompts) {}
 
-    bool LoadPageFile(const std::string& path);
-    bool LoadPictureFile(const std::string& path);
+    LoadOutcome LoadPageFile(const std::string& path);
+    LoadOutcome LoadPictureFile(const std::string& path);
 
 private:
-    // Reads the file and checks its size; on failure warns and returns an empty bitmap.
-    raster::Bitmap readPicture(const std::string& path, int width, int height);
+    // Reads the file and checks its size; on failure warns and says why in `outcome`.
+    raster::Bitmap readPicture(const std::string& path, int width, int height, LoadOutcome& outcome);
     void finishLoad(const std::string& path);
 
     PictureDocument& document_;

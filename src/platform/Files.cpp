@@ -47,8 +47,9 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
 {
     const std::size_t slash = path.find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-    const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temp = folder + "." + name + ".XXXXXX";
+    // A hidden name that holds nothing of the target's, so a file left by a crash mid-write
+    // never matches a chooser's mask such as "*.dwb*".
+    std::string temp = folder + ".dabwick-XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return fail(error, "cannot create a file in the folder");

@@ -409,7 +409,7 @@ void TFMdraw::ChooseChildPicture()
 }
 
 void TFMdraw::chooseAndLoad(dabwick::PictureChooser& files, const char* caption,
-                            bool (dabwick::PictureLoader::*load)(const std::string&))
+                            dabwick::LoadOutcome (dabwick::PictureLoader::*load)(const std::string&))
 {
     // Only the child's own pictures may be deleted, and only they can hold colour to clear.
     const bool childPictures = files.mode() == dabwick::ChooserMode::ChildPictures;
@@ -418,17 +418,15 @@ void TFMdraw::chooseAndLoad(dabwick::PictureChooser& files, const char* caption,
     if (!chosen)
         return;
     dabwick::PictureLoader loader(document_, program_.prompts);
-    afterLoad((loader.*load)(*chosen));
-    document_.buttons.clear = childPictures;
-}
-
-void TFMdraw::afterLoad(bool loaded)
-{
+    const dabwick::LoadOutcome outcome = (loader.*load)(*chosen);
     resetTools();
-    if (loaded)
+    if (outcome == dabwick::LoadOutcome::Unreadable)
+        return;
+    if (outcome == dabwick::LoadOutcome::Loaded)
         engine_.pressToolButton(dabwick::ToolButton::crayonbutton);
     document_.loaded = true;
     document_.buttons.print = true;
+    document_.buttons.clear = childPictures;
 }
 
 void TFMdraw::btnsaveClick()

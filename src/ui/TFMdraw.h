@@ -119,12 +119,11 @@ private:
     void showToolState();
     // Every new picture starts with the pencil of size 5 and a solid fill.
     void resetTools();
-    // Shows the chooser over one folder and loads the chosen file with `load`.
+    // Shows the chooser over one folder and loads the chosen file with `load`. After a finished
+    // load, good or not, Print comes on and the picture counts as loaded; a picture that did load
+    // starts with the crayon.
     void chooseAndLoad(dabwick::PictureChooser& files, const char* caption,
-                       bool (dabwick::PictureLoader::*load)(const std::string&));
-    // After a load, good or not: Print comes on and the picture counts as loaded; a picture that
-    // did load starts with the crayon.
-    void afterLoad(bool loaded);
+                       dabwick::LoadOutcome (dabwick::PictureLoader::*load)(const std::string&));
     void repaintPad(const raster::Rect& changed);
     bool padMouseEvent(QEvent* event);
 

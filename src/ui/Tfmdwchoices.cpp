@@ -40,6 +40,7 @@ Tfmdwchoices::Tfmdwchoices(dabwick::Prompts& prompts, QWidget* parent)
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnremove, &QPushButton::clicked, this, &Tfmdwchoices::btnremoveClick);
     connect(lbtitles, &QListWidget::currentRowChanged, this, &Tfmdwchoices::lbselectionClick);
+    // Children double-click what they want; a double-clicked name is taken as OK would take it.
     connect(lbtitles, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 }
 

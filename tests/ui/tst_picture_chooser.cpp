@@ -68,14 +68,57 @@ private slots:
         QVERIFY(!program->temp.exists("pics/Boat.dwb"));
     }
 
+    // The main window with its real dialogs, for Ann.
+    std::unique_ptr<TFMdraw> mainWindow()
+    {
+        auto main = std::make_unique<TFMdraw>(program->context);
+        main->setSaveDialogs(new Tfmclearpict(main.get()), new TFmChecksave(main.get()), new Tfmwantsave(main.get()),
+                             new Tfmpictsave(main.get()), new Tfmnotsave(main.get()));
+        main->setPictureChooser(new Tfmdwchoices(program->prompts, main.get()));
+        main->setUserFolder(program->temp.makeFolder("Ann's folder/Dabwick"));
+        return main;
+    }
+
+    void aFileThatCannotBeUsedLeavesABlankPad()
+    {
+        // A picture of the wrong size still finishes the load; a file the reader refuses ends it
+        // at its warning, so Print and Clear stay off.
+        struct Row {
+            const char* file;
+            int height;  // 0: not a picture at all
+            const char* warning;
+            bool printAndClear;
+        };
+        const Row rows[] = {
+            {"Small.dwb", 444, "Invalid size error", true},
+            {"Broken.dwb", 0, "Picture error", false},
+        };
+        for (const Row& row : rows) {
+            init();
+            const std::unique_ptr<TFMdraw> main = mainWindow();
+            const std::string file = std::string("Ann's folder/Dabwick/") + row.file;
+            if (row.height)
+                writePicture(file, row.height);
+            else
+                program->temp.write(file, "BM no picture");
+            ModalDriver driver;
+            driver.click("OK").click("OK");  // the chooser, then the warning
+            main->btnload->click();
+            QVERIFY(driver.finished());
+            QVERIFY2(driver.seen().at(1).startsWith(QString(row.warning) + " | "), qPrintable(driver.seen().at(1)));
+            QCOMPARE(main->document().picture, main->document().blank);
+            QCOMPARE(main->btnprint->isEnabled(), row.printAndClear);
+            QCOMPARE(main->btnclear->isEnabled(), row.printAndClear);
+            QVERIFY(main->freehandbutton->isChecked());
+            QCOMPARE(main->windowTitle(), QString("Picture name: {Untitled}"));
+        }
+    }
+
     void loadWithAChangedPictureAndACancelledNameLoadsNothing()
     {
         writePicture("Ann's folder/Dabwick/Boat.dwb", 888);
-        TFMdraw main(program->context);
-        main.setSaveDialogs(new Tfmclearpict(&main), new TFmChecksave(&main), new Tfmwantsave(&main),
-                            new Tfmpictsave(&main), new Tfmnotsave(&main));
-        main.setPictureChooser(new Tfmdwchoices(program->prompts, &main));
-        main.setUserFolder(program->temp.path() + "Ann's folder/Dabwick/");
+        const std::unique_ptr<TFMdraw> window = mainWindow();
+        TFMdraw& main = *window;
         main.document().picture.setPixel(1, 1, raster::kBlack);
         main.document().MarkChanged();
 

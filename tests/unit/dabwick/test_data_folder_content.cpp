@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "dabwick/ColouringPages.h"
@@ -51,6 +52,9 @@ TEST(DataFolderContent, ColouringPagesComeBackWhenDeletedAndStayWhenChanged)
     EXPECT_EQ(chooser.titles().front(), "Beware of dog");
     EXPECT_EQ(chooser.titles()[4], "circles") << "sorted without regard to case";
     EXPECT_EQ(chooser.titles().back(), "Zig Zag");
+    const auto santa = std::find(chooser.titles().begin(), chooser.titles().end(), "Santa");
+    ASSERT_NE(santa, chooser.titles().end());
+    EXPECT_EQ(*std::next(santa), "Santa's helpers") << "the shorter name first, by the names the child sees";
 
     temp.write(folder + "Hello.dwp", "changed by a child");
     std::filesystem::remove(temp.path() + folder + "Zig Zag.dwp");

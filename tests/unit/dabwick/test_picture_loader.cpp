@@ -44,7 +44,7 @@ TEST_F(LoaderTest, AColouredPageLoadsAsPureLineArt)
     page.setPixel(11, 10, Colour::rgb(1, 1, 1));
     writeBmp(temp, "coloring pages/Frog.dwp", page);
 
-    ASSERT_TRUE(loader.LoadPageFile(temp.path() + "coloring pages/Frog.dwp"));
+    ASSERT_EQ(loader.LoadPageFile(temp.path() + "coloring pages/Frog.dwp"), LoadOutcome::Loaded);
     EXPECT_EQ(doc.picture.pixel(10, 10), raster::kBlack);
     EXPECT_EQ(doc.picture.pixel(11, 10), raster::kWhite) << "only pure black is line";
     EXPECT_EQ(doc.picture.pixel(300, 300), raster::kWhite);
@@ -60,21 +60,21 @@ TEST_F(LoaderTest, FilesOfTheWrongKindAreRefusedAndLeaveABlankPad)
         const char* file;
         std::string content;
         bool asPage;
+        LoadOutcome outcome;
         const char* warning;
     };
     const std::vector<std::uint8_t> page = raster::encodeBmp24(raster::Bitmap(kPadWidth, kPadHeight));
     const Case cases[] = {
-        {"Page as picture.dwb", std::string(page.begin(), page.end()), false, "warning: Invalid size error: NOTICE: "
+        {"Page as picture.dwb", std::string(page.begin(), page.end()), false, LoadOutcome::WrongSize, "warning: Invalid size error: NOTICE: "
                                                                               "The picture selected has an invalid size "
                                                                               "and can not be loaded!"},
-        {"Broken.dwp", "BM this is no picture", true, "warning: Picture error: The picture \"Broken\" can not be loaded:"},
-        {"Empty.dwb", "", false, "warning: Picture error: The picture \"Empty\" can not be loaded:"},
+        {"Broken.dwp", "BM this is no picture", true, LoadOutcome::Unreadable, "warning: Picture error: The picture \"Broken\" can not be loaded:"},
+        {"Empty.dwb", "", false, LoadOutcome::Unreadable, "warning: Picture error: The picture \"Empty\" can not be loaded:"},
     };
     for (const Case& c : cases) {
         doc.picture.setPixel(5, 5, raster::kBlack);
         const std::string path = temp.write(c.file, c.content);
-        const bool loaded = c.asPage ? loader.LoadPageFile(path) : loader.LoadPictureFile(path);
-        EXPECT_FALSE(loaded) << c.file;
+        EXPECT_EQ(c.asPage ? loader.LoadPageFile(path) : loader.LoadPictureFile(path), c.outcome) << c.file;
         EXPECT_EQ(doc.picture, doc.blank) << c.file;
         ASSERT_FALSE(dialogs.shown.empty());
         EXPECT_EQ(dialogs.shown.back().rfind(c.warning, 0), 0u) << dialogs.shown.back();
@@ -98,7 +98,7 @@ TEST_F(LoaderTest, ASavedPictureLoadsBackBothLayersPixelForPixel)
     const raster::Bitmap lineArt = doc.lineArt;
 
     doc.StartNewDrawing();
-    ASSERT_TRUE(loader.LoadPictureFile(saver.userFolder() + "stripes.dwb"));
+    ASSERT_EQ(loader.LoadPictureFile(saver.userFolder() + "stripes.dwb"), LoadOutcome::Loaded);
     EXPECT_EQ(doc.picture, picture);
     EXPECT_EQ(doc.lineArt, lineArt);
     EXPECT_EQ(doc.kind, PictureKind::ChildPicture);
