@@ -12,14 +12,16 @@ Tfmpictsave::Tfmpictsave(QWidget* parent)
 {
     setUpFixedWindow(this, "Save picture", {287, 114});
     auto* label = new QLabel("Please enter the name of the picture you are saving.", this);
-    label->setGeometry(12, 10, 265, 18);
+    // Two lines: the sentence is wider than the window.
+    label->setWordWrap(true);
+    label->setGeometry(12, 4, 265, 32);
     Edit1 = new NameBox(this);
-    Edit1->setGeometry(12, 34, 263, 24);
+    Edit1->setGeometry(12, 40, 263, 24);
     auto* save = new QPushButton("Save", this);
-    save->setGeometry(110, 76, 75, 25);
+    save->setGeometry(110, 80, 75, 25);
     save->setDefault(true);
     auto* cancel = new QPushButton("Cancel", this);
-    cancel->setGeometry(200, 76, 75, 25);
+    cancel->setGeometry(200, 80, 75, 25);
     connect(save, &QPushButton::clicked, this, &Tfmpictsave::BitBtn1Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
