@@ -1,5 +1,7 @@
 #include "ui/FixedWindow.h"
 
+#include <QFontMetrics>
+#include <QFontInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -19,4 +21,22 @@ void setUpFixedWindow(QWidget* window, const QString& caption, QSize clientSize)
     window->setWindowTitle(caption);
     window->setFixedSize(clientSize);
     centreOnScreen(window);
+}
+
+QFont fontFitting(const QFont& font, const QStringList& texts, int width)
+{
+    constexpr int kSmallest = 9;
+    QFont fitted = font;
+    fitted.setPixelSize(QFontInfo(font).pixelSize());
+    const auto fits = [&] {
+        const QFontMetrics metrics(fitted);
+        for (const QString& text : texts) {
+            if (metrics.horizontalAdvance(text) > width)
+                return false;
+        }
+        return true;
+    };
+    while (fitted.pixelSize() > kSmallest && !fits())
+        fitted.setPixelSize(fitted.pixelSize() - 1);
+    return fitted;
 }

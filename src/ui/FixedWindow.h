@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <Qt>
 
 class QWidget;
@@ -17,3 +19,7 @@ void centreOnScreen(QWidget* window);
 
 // Gives a window its caption and fixed client size, then centres it.
 void setUpFixedWindow(QWidget* window, const QString& caption, QSize clientSize);
+
+// The window's font, made smaller a pixel at a time (down to 9 pixels) until every one of the
+// texts fits in `width` pixels, for windows of a fixed size whose lines must not be cut.
+QFont fontFitting(const QFont& font, const QStringList& texts, int width);

@@ -32,8 +32,11 @@ Tfmfillopt::Tfmfillopt(QWidget* parent)
     : QDialog(parent, kFixedDialogFlags)
 {
     setUpFixedWindow(this, "Fill Style", {210, 217});
-    auto* label = new QLabel("Select fill Style from the options below:", this);
-    label->move(15, 19);
+    const QString text = "Select fill Style from the options below:";
+    auto* label = new QLabel(text, this);
+    constexpr int kMargin = 15;
+    label->setFont(fontFitting(font(), {text}, width() - 2 * kMargin));
+    label->setGeometry(kMargin, 19, width() - 2 * kMargin, label->sizeHint().height());
     for (const PatternButton& pattern : kPatterns) {
         auto* button = new QPushButton(pattern.caption, this);
         button->setObjectName(pattern.name);

@@ -10,19 +10,24 @@ Tfmnotsave::Tfmnotsave(QWidget* parent)
     : QDialog(parent, kFixedDialogFlags)
 {
     setUpFixedWindow(this, "Save picture", {324, 150});
+    constexpr int kLineWidth = 304;
+    const QString kLines[] = {"You aready have a picture saved under the name",
+                              "To replace the saved picture with this picture click (Replace)",
+                              "To select a different name for this picture click (Cancel)"};
+    setFont(fontFitting(font(), {kLines[0], kLines[1], kLines[2]}, kLineWidth));
     const auto line = [this](const QString& text, int y, Qt::Alignment alignment) {
         auto* label = new QLabel(text, this);
-        label->setGeometry(10, y, 304, 18);
+        label->setGeometry(10, y, kLineWidth, 18);
         label->setAlignment(alignment | Qt::AlignVCenter);
         return label;
     };
-    line("You aready have a picture saved under the name", 8, Qt::AlignLeft);
+    line(kLines[0], 8, Qt::AlignLeft);
     nameLine = line({}, 28, Qt::AlignHCenter);
     QFont bold = nameLine->font();
     bold.setBold(true);
     nameLine->setFont(bold);
-    line("To replace the saved picture with this picture click (Replace)", 52, Qt::AlignLeft);
-    line("To select a different name for this picture click (Cancel)", 72, Qt::AlignLeft);
+    line(kLines[1], 52, Qt::AlignLeft);
+    line(kLines[2], 72, Qt::AlignLeft);
 
     auto* replace = new QPushButton("Replace", this);
     replace->setGeometry(76, 110, 75, 25);

@@ -22,6 +22,7 @@
 #include <stdexcept>
 
 #include "support/ScriptedPrompts.h"
+#include "support/TextFit.h"
 #include "ui/TFmInstructions.h"
 
 namespace {
@@ -145,6 +146,8 @@ void TestInstructions::controlsAreAsDescribed()
     TFmInstructions window(prompts_);
     QCOMPARE(window.windowTitle(), QString("Dabwick <instructions>"));
     QCOMPARE(window.size(), QSize(800, 600));
+    window.show();  // lays the panels out
+    QCOMPARE(firstCutLine(&window), QString());
     QCOMPARE(window.Panel1->height(), 41);
     QCOMPARE(window.Panel3->width(), 160);
     QCOMPARE(window.Panel2->width(), 215);

@@ -10,10 +10,12 @@
 
 #include "support/ModalDriver.h"
 #include "support/TestProgram.h"
+#include "support/TextFit.h"
 #include "ui/ColourBar.h"
 #include "ui/SaveQuestions.h"
 #include "ui/BitmapView.h"
 #include "ui/TFMdraw.h"
+#include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
 
@@ -246,6 +248,18 @@ private slots:
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(window->IMpad, &leave);
         QVERIFY(window->colourBar->pcolor->isHidden());
+    }
+
+    void noLineOfTextIsCut()
+    {
+        // Every size caption in turn, with the widest size; the dialogs are children of the window.
+        window->RectangleButton->click();
+        while (window->lblsize->text() != "100")
+            window->btnplus->click();
+        QCOMPARE(firstCutLine(window.get()), QString());
+        Tfmfillopt patterns(window.get());
+        patterns.show();
+        QCOMPARE(firstCutLine(&patterns), QString());
     }
 
     void undoBackToTheStartLeavesNothingToSave()

@@ -7,6 +7,7 @@
 #include "dabwick/CommandLine.h"
 #include "support/ModalDriver.h"
 #include "support/TestProgram.h"
+#include "support/TextFit.h"
 #include "ui/NameBox.h"
 #include "ui/BitmapView.h"
 #include "ui/TFMdraw.h"
@@ -55,6 +56,7 @@ private slots:
         QCOMPARE(screen->Panname->pos(), QPoint(9, 484));
         QCOMPARE(screen->edname->text(), QString("john"));
         QCOMPARE(screen->nameLabel->text(), QString("Please enter your name below. {Up to 20 Characters}"));
+        QCOMPARE(firstCutLine(screen.get()), QString());
     }
 
     void forbiddenCharactersNeverReachTheNameBox()

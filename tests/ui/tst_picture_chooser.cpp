@@ -10,6 +10,7 @@
 #include "raster/BmpCodec.h"
 #include "support/ModalDriver.h"
 #include "support/TestProgram.h"
+#include "support/TextFit.h"
 #include "ui/SaveQuestions.h"
 #include "ui/TFMdraw.h"
 #include "ui/Tfmdwchoices.h"
@@ -43,6 +44,7 @@ private slots:
         });
         QVERIFY(!window.choose(chooser, "User picture selection", true).has_value());
         QCOMPARE(window.size(), QSize(574, 376));
+        QCOMPARE(firstCutLine(&window), QString());
     }
 
     void deletingTheLastPictureEmptiesTheList()
