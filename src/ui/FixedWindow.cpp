@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -39,4 +40,11 @@ QFont fontFitting(const QFont& font, const QStringList& texts, int width)
     while (fitted.pixelSize() > kSmallest && !fits())
         fitted.setPixelSize(fitted.pixelSize() - 1);
     return fitted;
+}
+
+QPushButton* addButton(QWidget* parent, const QString& caption, const QRect& place)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(place);
+    return button;
 }

@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <Qt>
 
+class QPushButton;
+class QRect;
 class QWidget;
 
 // The look every window of the program shares: a title bar with a close box, no resizing,
@@ -23,3 +25,6 @@ void setUpFixedWindow(QWidget* window, const QString& caption, QSize clientSize)
 // The window's font, made smaller a pixel at a time (down to 9 pixels) until every one of the
 // texts fits in `width` pixels, for windows of a fixed size whose lines must not be cut.
 QFont fontFitting(const QFont& font, const QStringList& texts, int width);
+
+// A push button with its caption at a fixed place of its window.
+QPushButton* addButton(QWidget* parent, const QString& caption, const QRect& place);

@@ -49,13 +49,10 @@ TAboutBox::TAboutBox(ProgramContext& program, TFMdraw& main, TFmName& name, cons
     about->setGeometry(16, 116, 276, 40);
     about->setWordWrap(true);
 
-    BitBtn3 = new QPushButton("Check for new version", this);
-    BitBtn3->setGeometry(8, 196, 132, 25);
-    BitBtn1 = new QPushButton("Instructions", this);
-    BitBtn1->setGeometry(146, 196, 80, 25);
+    BitBtn3 = addButton(this, "Check for new version", {8, 196, 132, 25});
+    BitBtn1 = addButton(this, "Instructions", {146, 196, 80, 25});
     BitBtn1->setDefault(true);
-    auto* ok = new QPushButton("OK", this);
-    ok->setGeometry(232, 196, 68, 25);
+    QPushButton* ok = addButton(this, "OK", {232, 196, 68, 25});
     connect(BitBtn1, &QPushButton::clicked, this, &TAboutBox::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TAboutBox::BitBtn3Click);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

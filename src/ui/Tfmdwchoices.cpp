@@ -28,13 +28,10 @@ Tfmdwchoices::Tfmdwchoices(dabwick::Prompts& prompts, QWidget* parent)
     impreview->setGeometry(3, 3, 330, 222);
     impreview->setAutoFillBackground(true);
 
-    okButton = new QPushButton("OK", this);
-    okButton->setGeometry(311, 341, 75, 25);
+    okButton = addButton(this, "OK", {311, 341, 75, 25});
     okButton->setDefault(true);
-    cancelButton = new QPushButton("Cancel", this);
-    cancelButton->setGeometry(401, 341, 75, 25);
-    btnremove = new QPushButton("Delete", this);
-    btnremove->setGeometry(491, 341, 75, 25);
+    cancelButton = addButton(this, "Cancel", {401, 341, 75, 25});
+    btnremove = addButton(this, "Delete", {491, 341, 75, 25});
 
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

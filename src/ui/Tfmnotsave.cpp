@@ -29,11 +29,9 @@ Tfmnotsave::Tfmnotsave(QWidget* parent)
     line(kLines[1], 52, Qt::AlignLeft);
     line(kLines[2], 72, Qt::AlignLeft);
 
-    auto* replace = new QPushButton("Replace", this);
-    replace->setGeometry(76, 110, 75, 25);
+    QPushButton* replace = addButton(this, "Replace", {76, 110, 75, 25});
     replace->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setGeometry(172, 110, 75, 25);
+    QPushButton* cancel = addButton(this, "Cancel", {172, 110, 75, 25});
     connect(replace, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -17,11 +17,9 @@ Tfmpictsave::Tfmpictsave(QWidget* parent)
     label->setGeometry(12, 4, 265, 32);
     Edit1 = new NameBox(this);
     Edit1->setGeometry(12, 40, 263, 24);
-    auto* save = new QPushButton("Save", this);
-    save->setGeometry(110, 80, 75, 25);
+    QPushButton* save = addButton(this, "Save", {110, 80, 75, 25});
     save->setDefault(true);
-    auto* cancel = new QPushButton("Cancel", this);
-    cancel->setGeometry(200, 80, 75, 25);
+    QPushButton* cancel = addButton(this, "Cancel", {200, 80, 75, 25});
     connect(save, &QPushButton::clicked, this, &Tfmpictsave::BitBtn1Click);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -86,16 +86,28 @@ QStringList pictureNames(const QTextDocument& page)
 }
 
 // A printer that writes a PDF file, for Print Page to print on.
-TFmInstructions::PrinterSource pdfPrinter(const QString& path, int* asked)
+TFmInstructions::PrinterSource pdfPrinter(const QString& path)
 {
-    return [path, asked] {
-        ++*asked;
+    return [path] {
         auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
         printer->setOutputFormat(QPrinter::PdfFormat);
         printer->setOutputFileName(path);
         printer->setPageOrientation(QPageLayout::Landscape);  // Print Page must turn it portrait.
         return printer;
     };
+}
+
+// Opens the instructions, presses Print Page and answers the question; the page, if printed,
+// goes to a PDF file in the folder, whose path comes back.
+QString pressPrintPage(ScriptedPrompts& prompts, bool answer, const QTemporaryDir& folder)
+{
+    const QString pdf = folder.filePath("page.pdf");
+    prompts.answer({answer});
+    TFmInstructions window(prompts);
+    window.setPrinterSource(pdfPrinter(pdf));
+    window.show();
+    window.BitBtn2->click();
+    return pdf;
 }
 
 // Runs a poppler tool on a file; empty when the tool is not installed.
@@ -394,14 +406,8 @@ void TestInstructions::sizeLimitGivesBackTheOwnersLimits()
 void TestInstructions::answeringNoPrintsNothing()
 {
     QTemporaryDir folder;
-    const QString pdf = folder.filePath("page.pdf");
-    int asked = 0;
     ScriptedPrompts prompts;
-    prompts.answer({false});
-    TFmInstructions window(prompts);
-    window.setPrinterSource(pdfPrinter(pdf, &asked));
-    window.show();
-    window.BitBtn2->click();
+    const QString pdf = pressPrintPage(prompts, false, folder);
 
     QVERIFY(!QFile::exists(pdf));
     QCOMPARE(prompts.shown().size(), std::size_t(1));
@@ -413,14 +419,8 @@ void TestInstructions::answeringNoPrintsNothing()
 void TestInstructions::answeringYesPrintsTheWholePagePortrait()
 {
     QTemporaryDir folder;
-    const QString pdf = folder.filePath("page.pdf");
-    int asked = 0;
     ScriptedPrompts prompts;
-    prompts.answer({true});
-    TFmInstructions window(prompts);
-    window.setPrinterSource(pdfPrinter(pdf, &asked));
-    window.show();
-    window.BitBtn2->click();
+    const QString pdf = pressPrintPage(prompts, true, folder);
 
     QVERIFY(prompts.allAnswersUsed());
     QFile printed(pdf);

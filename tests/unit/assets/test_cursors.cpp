@@ -5,18 +5,15 @@
 #include <iterator>
 
 #include "dabwick/Resources.h"
+#include "support/ResourceBytes.h"
 
 namespace {
+
+using testsupport::bigEndianAt;
 
 // A "CURSOR" resource: hot spot x and y, one byte each, then a PNG of the 32 by 32 picture.
 constexpr std::size_t kPngAt = 2;
 constexpr int kAny = -1;
-
-std::uint32_t bigEndianAt(const dabwick::Resource& resource, std::size_t at)
-{
-    const auto byte = [&](std::size_t i) { return std::uint32_t(resource.bytes[at + i]); };
-    return byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
-}
 
 }  // namespace
 

@@ -5,16 +5,9 @@
 #include <iterator>
 
 #include "dabwick/Resources.h"
+#include "support/ResourceBytes.h"
 
-namespace {
-
-std::uint32_t bigEndianAt(const dabwick::Resource& resource, std::size_t at)
-{
-    const auto byte = [&](std::size_t i) { return std::uint32_t(resource.bytes[at + i]); };
-    return byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
-}
-
-}  // namespace
+using testsupport::bigEndianAt;
 
 TEST(Glyphs, EveryButtonPictureIsATransparentPngOfItsSize)
 {

@@ -73,6 +73,14 @@ protected:
         tune = folder.write("tune.mid", shortTune());
     }
 
+    // Opens the short tune and starts it, with the notices counted.
+    void startPlaying(platform::MidiPlayer& player)
+    {
+        player.setFileName(tune);
+        ASSERT_TRUE(player.open());
+        ASSERT_TRUE(player.play(notices.notice()));
+    }
+
     platform::MidiOutput toFile() const { return {platform::kSystemSoundFont, "file", folder.path() + "sound.raw"}; }
 
     // True when the sound file holds something louder than silence.
@@ -95,9 +103,7 @@ protected:
 TEST_F(MidiPlayerTest, NoticeComesOnceWhenThePieceEnds)
 {
     platform::MidiPlayer player(toFile());
-    player.setFileName(tune);
-    ASSERT_TRUE(player.open());
-    ASSERT_TRUE(player.play(notices.notice()));
+    ASSERT_NO_FATAL_FAILURE(startPlaying(player));
     ASSERT_TRUE(notices.waitFor(1));
     // The sound dies away for a while after the end; no second notice comes meanwhile.
     std::this_thread::sleep_for(500ms);
@@ -110,9 +116,7 @@ TEST_F(MidiPlayerTest, PlayAfterTheEndStartsOverAndNoticesAgain)
 {
     // The animation loops its tune this way: each notice plays it again.
     platform::MidiPlayer player(toFile());
-    player.setFileName(tune);
-    ASSERT_TRUE(player.open());
-    ASSERT_TRUE(player.play(notices.notice()));
+    ASSERT_NO_FATAL_FAILURE(startPlaying(player));
     ASSERT_TRUE(notices.waitFor(1));
     ASSERT_TRUE(player.play(notices.notice()));
     EXPECT_TRUE(notices.waitFor(2));
@@ -125,9 +129,7 @@ TEST_F(MidiPlayerTest, PlayAfterTheEndStartsOverAndNoticesAgain)
 TEST_F(MidiPlayerTest, StopCancelsTheNoticeAndPlayResumes)
 {
     platform::MidiPlayer player(toFile());
-    player.setFileName(tune);
-    ASSERT_TRUE(player.open());
-    ASSERT_TRUE(player.play(notices.notice()));
+    ASSERT_NO_FATAL_FAILURE(startPlaying(player));
     player.stop();
     std::this_thread::sleep_for(1s);  // twice the piece: it would have ended by now
     EXPECT_EQ(notices.count(), 0);
@@ -140,9 +142,7 @@ TEST_F(MidiPlayerTest, RewindCancelsTheNoticeAndPlayStartsFromTheBeginning)
 {
     // Switching the animation's music on: stop, rewind, play.
     platform::MidiPlayer player(toFile());
-    player.setFileName(tune);
-    ASSERT_TRUE(player.open());
-    ASSERT_TRUE(player.play(notices.notice()));
+    ASSERT_NO_FATAL_FAILURE(startPlaying(player));
     player.stop();
     player.rewind();
     player.rewind();
@@ -156,14 +156,10 @@ TEST_F(MidiPlayerTest, ClosingWhilePlayingIsQuietAndSafe)
 {
     {
         platform::MidiPlayer player(toFile());
-        player.setFileName(tune);
-        ASSERT_TRUE(player.open());
-        ASSERT_TRUE(player.play(notices.notice()));
+        ASSERT_NO_FATAL_FAILURE(startPlaying(player));
     }  // destroyed mid-piece
     platform::MidiPlayer player(toFile());
-    player.setFileName(tune);
-    ASSERT_TRUE(player.open());
-    ASSERT_TRUE(player.play(notices.notice()));
+    ASSERT_NO_FATAL_FAILURE(startPlaying(player));
     player.close();
     player.close();
     player.stop();

@@ -5,19 +5,14 @@
 #include "dabwick/PaletteStrip.h"
 #include "dabwick/Palettes.h"
 #include "dabwick/Resources.h"
+#include "support/ResourceBytes.h"
 #include "raster/BmpCodec.h"
 
 using raster::Colour;
 
 namespace {
 
-std::uint32_t littleEndianAt(const dabwick::Resource& resource, std::size_t at, int bytes)
-{
-    std::uint32_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = value << 8 | resource.bytes[at + std::size_t(i)];
-    return value;
-}
+using testsupport::littleEndianAt;
 
 raster::Bitmap decoded(const dabwick::Resource& resource)
 {
