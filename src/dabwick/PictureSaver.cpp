@@ -37,13 +37,17 @@ bool PictureSaver::SaveCurrentPicture()
 bool PictureSaver::WritePictureFiles()
 {
     const std::string base = userFolder_ + document_.pictureName;
-    if (!WriteDataFile(base + ".bmp", raster::encodeBmp24(document_.picture)))
-        record_.RecordLastError("");
-
+    dialogs_.showBusy(true);
+    const bool copyWritten = WriteDataFile(base + ".bmp", raster::encodeBmp24(document_.picture));
     raster::Bitmap combined(kPadWidth, kPadHeight * 2);
     raster::copyBitmap(combined, {0, 0}, document_.picture);
     raster::copyBitmap(combined, {0, kPadHeight}, document_.lineArt);
-    if (!WriteDataFile(base + ".dwb", raster::encodeBmp24(combined))) {
+    const bool pictureWritten = WriteDataFile(base + ".dwb", raster::encodeBmp24(combined));
+    dialogs_.showBusy(false);
+
+    if (!copyWritten)
+        record_.RecordLastError("");
+    if (!pictureWritten) {
         prompts_.ShowWarning("Save error", "We are sorry but this picture could not be saved! You may\n"
                                            "want to click save again and select a different name.");
         record_.RecordLastError("");

@@ -27,6 +27,9 @@ public:
     virtual bool askReplace(const std::string& name) = 0;
     // Yes, No or Cancel; closing the question counts as Cancel.
     virtual SaveAnswer askSaveFirst(SaveQuestion question) = 0;
+    // Called with true just before the picture files are written and with false right after,
+    // so the busy cursor shows while the disk works and never over a question.
+    virtual void showBusy(bool busy) = 0;
 };
 
 }  // namespace dabwick

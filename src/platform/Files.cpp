@@ -1,21 +1,78 @@
 #include "platform/Files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace platform {
 
-bool grantEveryoneAccess(const std::string& path)
+namespace {
+
+// Changes the mode of what the descriptor holds, never of what a path names a moment later.
+// Only plain files and folders are opened up: a link, a device or a pipe planted in a data
+// folder is left as it is.
+bool grantOpened(int fd)
 {
     struct stat info {};
-    if (path.empty() || ::stat(path.c_str(), &info) != 0)
+    if (::fstat(fd, &info) != 0 || !(S_ISDIR(info.st_mode) || S_ISREG(info.st_mode)))
         return false;
-    const mode_t mode = S_ISDIR(info.st_mode) ? 0777 : 0666;
-    return ::chmod(path.c_str(), mode) == 0;
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return ::chmod(self.c_str(), S_ISDIR(info.st_mode) ? 0777 : 0666) == 0;
+}
+
+bool grantAt(int folderFd, const char* name)
+{
+    const int fd = ::openat(folderFd, name, O_PATH | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool granted = grantOpened(fd);
+    ::close(fd);
+    return granted;
+}
+
+}  // namespace
+
+bool grantEveryoneAccess(const std::string& path)
+{
+    return !path.empty() && grantAt(AT_FDCWD, path.c_str());
+}
+
+bool grantEveryoneAccessBelow(const std::string& folder, const std::string& relativePath)
+{
+    std::vector<std::string> parts;
+    for (std::size_t start = 0; start <= relativePath.size();) {
+        const std::size_t end = std::min(relativePath.find('/', start), relativePath.size());
+        parts.push_back(relativePath.substr(start, end - start));
+        start = end + 1;
+    }
+    for (const std::string& part : parts) {
+        if (part.empty() || part == "." || part == "..")
+            return false;
+    }
+    int current = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    for (std::size_t i = 0; current >= 0 && i + 1 < parts.size(); ++i) {
+        const int next = ::openat(current, parts[i].c_str(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        ::close(current);
+        current = next;
+    }
+    if (current < 0)
+        return false;
+    const bool granted = grantAt(current, parts.back().c_str());
+    ::close(current);
+    return granted;
+}
+
+bool isVolumeRoot(const std::string& folder)
+{
+    struct stat self {}, parent {};
+    if (::stat(folder.c_str(), &self) != 0 || ::stat((folder + "/..").c_str(), &parent) != 0)
+        return false;
+    return self.st_dev != parent.st_dev || self.st_ino == parent.st_ino;
 }
 
 namespace {

@@ -7,8 +7,17 @@
 // Plain POSIX file services the program needs beyond the standard library.
 namespace platform {
 
-// Opens a file or folder to every local user: files 0666, folders 0777. True on success.
+// Opens a plain file or folder to every local user: files 0666, folders 0777. True on success.
+// A symbolic link is refused rather than followed: the access setup runs as root over folders
+// that any user may write, and a planted link must not open up what it points to.
 bool grantEveryoneAccess(const std::string& path);
+// The same for a path below the folder, refused when any of its components is a link, "." or
+// "..", so nothing outside the folder can be reached.
+bool grantEveryoneAccessBelow(const std::string& folder, const std::string& relativePath);
+
+// True for the root of a file system (a folder on another device than its parent, or "/"):
+// the one kind of folder that lists no "." and ".." entries on the systems the setup came from.
+bool isVolumeRoot(const std::string& folder);
 
 // Replaces the file's content through a temporary file in the same folder and a rename, so a
 // crash or a full disk leaves either the old file or the new one, never half of one.

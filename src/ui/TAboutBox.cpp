@@ -1,19 +1,19 @@
 #include "ui/TAboutBox.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 
 #include "dabwick/ColouringPages.h"
 #include "dabwick/CommandLine.h"
+#include "dabwick/DataFolderAccess.h"
 #include "dabwick/DataFolderContent.h"
 #include "dabwick/Palettes.h"
 #include "ui/FixedWindow.h"
 #include "ui/ColourBar.h"
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
+#include "ui/ShellOpen.h"
 #include "ui/TFMdraw.h"
 #include "ui/TFmName.h"
 
@@ -72,6 +72,8 @@ void TAboutBox::FormCreate(const std::string& commandLine)
     main_.colourBar->ListPalettes();
     name_.setNameScreenQuits(true);
     name_.bringNamePanelIntoView(dabwick::GetSwitchValue(commandLine, 'U'));
+    if (program_.record.NeedsFirstRunSetup())
+        dabwick::OpenDataFolderAccess(program_.places.dataFolder, program_.record);
 }
 
 void TAboutBox::BitBtn1Click()
@@ -83,10 +85,10 @@ void TAboutBox::BitBtn1Click()
 
 void TAboutBox::Label8Click()
 {
-    QDesktopServices::openUrl(QUrl(kWebSite));
+    ShellOpen(kWebSite);
 }
 
 void TAboutBox::BitBtn3Click()
 {
-    QDesktopServices::openUrl(QUrl(kUpdatePage));
+    ShellOpen(kUpdatePage);
 }

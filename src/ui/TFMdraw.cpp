@@ -2,9 +2,11 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QToolButton>
@@ -12,6 +14,7 @@
 #include "dabwick/ColouringPages.h"
 #include "dabwick/PictureChooser.h"
 #include "dabwick/PictureLoader.h"
+#include "dabwick/ProgramRegistry.h"
 #include "ui/BitmapView.h"
 #include "ui/ColourBar.h"
 #include "ui/CursorLib.h"
@@ -91,6 +94,16 @@ TFMdraw::TFMdraw(ProgramContext& program)
         background->installEventFilter(this);
     }
     showDocumentState();
+    registerProgram();
+}
+
+void TFMdraw::registerProgram()
+{
+    const QLocale locale = QLocale::system();
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString lastRun = locale.toString(now.date(), QLocale::ShortFormat) + " " + locale.toString(now.time(), QLocale::LongFormat);
+    dabwick::RegisterProgram(program_.places.registryFolder, program_.places.dataFolder, dabwick::dabwickRegistration(),
+                             lastRun.toStdString());
 }
 
 TFMdraw::~TFMdraw() = default;
@@ -431,9 +444,7 @@ void TFMdraw::chooseAndLoad(dabwick::PictureChooser& files, const char* caption,
 
 void TFMdraw::btnsaveClick()
 {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     saver_.SaveCurrentPicture();
-    QGuiApplication::restoreOverrideCursor();
     showDocumentState();
 }
 
@@ -475,6 +486,14 @@ std::optional<std::string> TFMdraw::askPictureName(const std::string& preset)
 bool TFMdraw::askReplace(const std::string& name)
 {
     return notsave_ && notsave_->askReplace(name);
+}
+
+void TFMdraw::showBusy(bool busy)
+{
+    if (busy)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QGuiApplication::restoreOverrideCursor();
 }
 
 dabwick::SaveAnswer TFMdraw::askSaveFirst(dabwick::SaveQuestion question)

@@ -130,6 +130,9 @@ private:
     std::optional<std::string> askPictureName(const std::string& preset) override;
     bool askReplace(const std::string& name) override;
     dabwick::SaveAnswer askSaveFirst(dabwick::SaveQuestion question) override;
+    void showBusy(bool busy) override;
+    // Lists the program in the registry of the maker's programs, once per start.
+    void registerProgram();
 
     ProgramContext& program_;
     dabwick::PictureDocument document_;

@@ -1,4 +1,5 @@
 #include "ui/TFmInstructions.h"
+#include "ui/CursorLib.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -281,6 +282,7 @@ QWidget* TFmInstructions::createTabRows()
         button->setText(kTabCaptions[std::size_t(i)]);
         button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         button->setCheckable(true);
+        button->setCursor(screenCursor(dabwick::CursorSlot::kHand));
         layout->addWidget(button);
         tabGroup_->addButton(button, i);
     }

@@ -1,6 +1,7 @@
 #include "ui/TFmName.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -166,6 +167,15 @@ void TFmName::BitBtn3Click()
         showAbout_();
     repaint();
     edname->setFocus();
+}
+
+void TFmName::keyPressEvent(QKeyEvent* event)
+{
+    // Close is the cancel button: Escape presses it.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        BitBtn5->click();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void TFmName::closeEvent(QCloseEvent* event)

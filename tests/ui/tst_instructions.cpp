@@ -23,6 +23,7 @@
 
 #include "support/ScriptedPrompts.h"
 #include "support/TextFit.h"
+#include "ui/CursorLib.h"
 #include "ui/TFmInstructions.h"
 
 namespace {
@@ -131,8 +132,8 @@ std::span<const std::uint8_t> bytes(const char* text)
 class TestInstructions : public QObject {
     Q_OBJECT
 private slots:
-    void controlsAreAsDescribed();
-    void tabsHaveTheirCaptions();
+    void panelsButtonsHintsAndFontsOfTheWindow();
+    void tabsHaveTheirCaptionsAndTheHandCursor();
     void everyTabShowsItsIllustratedPage_data();
     void everyTabShowsItsIllustratedPage();
     void pagingWrapsRound_data();
@@ -153,7 +154,7 @@ private:
     ScriptedPrompts prompts_;
 };
 
-void TestInstructions::controlsAreAsDescribed()
+void TestInstructions::panelsButtonsHintsAndFontsOfTheWindow()
 {
     TFmInstructions window(prompts_);
     QCOMPARE(window.windowTitle(), QString("Dabwick <instructions>"));
@@ -192,11 +193,15 @@ void TestInstructions::controlsAreAsDescribed()
     }
 }
 
-void TestInstructions::tabsHaveTheirCaptions()
+void TestInstructions::tabsHaveTheirCaptionsAndTheHandCursor()
 {
+    RegisterCursors();
     TFmInstructions window(prompts_);
-    for (int i = 0; i < TFmInstructions::kPageCount; ++i)
+    const QImage hand = screenCursor(dabwick::CursorSlot::kHand).pixmap().toImage();
+    for (int i = 0; i < TFmInstructions::kPageCount; ++i) {
         QCOMPARE(window.tab(i)->text(), QString(kCaptions[std::size_t(i)]));
+        QCOMPARE(window.tab(i)->cursor().pixmap().toImage(), hand);
+    }
 }
 
 void TestInstructions::everyTabShowsItsIllustratedPage_data()

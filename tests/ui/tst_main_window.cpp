@@ -57,7 +57,7 @@ private slots:
         window.reset();
     }
 
-    void layoutMatchesTheTables()
+    void regionsButtonsCaptionsAndHintsSitWhereTheChildExpects()
     {
         QCOMPARE(window->size(), QSize(782, 564));
         QCOMPARE(window->windowTitle(), QString("Picture name: {Untitled}"));

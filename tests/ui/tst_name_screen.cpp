@@ -1,14 +1,17 @@
 // The name screen: the name panel, the name rules, the "New user" question and the folders.
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTest>
 #include <filesystem>
+#include <unistd.h>
 
 #include "dabwick/CommandLine.h"
 #include "support/ModalDriver.h"
 #include "support/TestProgram.h"
 #include "support/TextFit.h"
 #include "ui/NameBox.h"
+#include "ui/TAboutBox.h"
 #include "ui/BitmapView.h"
 #include "ui/TFMdraw.h"
 #include "ui/TFmName.h"
@@ -59,6 +62,29 @@ private slots:
         QCOMPARE(firstCutLine(screen.get()), QString());
     }
 
+    void startUpPaintsTheScreenBeforeTheInstallsAndOpensThePanelAfter()
+    {
+        screen->hide();
+        const std::string data = program->temp.path();
+        struct Moment {
+            QPoint panel;
+            bool music = false;
+            bool pages = false;
+        } painting;
+        QTimer::singleShot(0, [&] {
+            painting = {screen->Panname->pos(), fs::exists(data + "DW Open Music.mid"), fs::exists(data + "coloring pages")};
+        });
+        TAboutBox about(program->context, *main, *screen, dabwick::BuildCommandLine({"/Ujohn"}));
+        QCOMPARE(painting.panel, QPoint(-1000, -1000));
+        QVERIFY(painting.music);
+        QVERIFY(!painting.pages);
+        QCOMPARE(screen->Panname->pos(), QPoint(9, 484));
+        QCOMPARE(screen->edname->text(), QString("john"));
+        QVERIFY(fs::exists(data + "coloring pages/Butterfly.dwp"));
+        QVERIFY(fs::is_directory(data + "Color palettes"));
+        QVERIFY(screen->nameScreenQuits());
+    }
+
     void forbiddenCharactersNeverReachTheNameBox()
     {
         const std::string fromCommandLine =
@@ -97,11 +123,11 @@ private slots:
         QVERIFY(screen->isVisible());
     }
 
-    void aNewChildAnsweringYesGetsFoldersAndTheMainWindow()
+    void aNewChildPressingEnterGetsFoldersAndTheMainWindow()
     {
         screen->bringNamePanelIntoView("");
         ModalDriver driver;
-        driver.click("Yes");
+        driver.pressEnter();
         signIn("Zoe");
         QVERIFY(fs::is_directory(program->temp.path() + "Zoe's folder/Dabwick/user's clips"));
         QCOMPARE(fs::status(program->temp.path() + "Zoe's folder/Dabwick").permissions() & fs::perms::all, fs::perms(0777));
@@ -119,6 +145,30 @@ private slots:
         QVERIFY(none.seen().isEmpty());
         QVERIFY(main->isVisible());
         QCOMPARE(screen->userFolder(), program->temp.path() + "Zoe's folder/Dabwick/");
+    }
+
+    void escapeClosesTheScreenAndEndsTheProgramBeforeSignIn()
+    {
+        screen->setNameScreenQuits(true);
+        main->show();  // stands for the running program, which ends when the main window closes
+        QTest::keyClick(screen.get(), Qt::Key_Escape);
+        QVERIFY(!main->isVisible());
+    }
+
+    // Run as a user other than root (see the test list): root may write anywhere.
+    void aChildFolderThatCannotBeWrittenCountsAsMissing()
+    {
+        if (geteuid() == 0)
+            QSKIP("root can write every folder");
+        const std::string folder = program->temp.makeFolder("Kim's folder/Dabwick/user's clips");
+        fs::permissions(program->temp.path() + "Kim's folder", fs::perms(0555));
+        ModalDriver driver;
+        driver.click("Yes").click("OK");
+        signIn("Kim");
+        QVERIFY(driver.finished());
+        QVERIFY(driver.seen().at(0).startsWith("New user | Hi Kim!"));
+        QVERIFY(driver.seen().at(1).contains("error in creating your folder"));
+        fs::permissions(program->temp.path() + "Kim's folder", fs::perms(0755));
     }
 
     void aFolderThatCannotBeMadeEndsWithTheMessage()

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -100,6 +101,15 @@ ModalDriver& ModalDriver::type(const QString& text, const QString& caption)
             edit->setText(text);
         if (QAbstractButton* button = buttonCaptioned(window, caption))
             button->click();
+    });
+}
+
+ModalDriver& ModalDriver::pressEnter()
+{
+    return then([](QWidget* window) {
+        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
     });
 }
 

@@ -22,6 +22,8 @@ public:
     ModalDriver& click(const QString& caption);
     // Types into the first line edit of the next modal window, then clicks the button.
     ModalDriver& type(const QString& text, const QString& caption);
+    // Presses Enter in the next modal window, answering with its default button.
+    ModalDriver& pressEnter();
     // Closes the next modal window with its window button.
     ModalDriver& close();
 

@@ -11,15 +11,17 @@
 // built-in content and real message boxes (answered with ModalDriver).
 struct TestProgram {
     TempFolder temp;
+    TempFolder config;  // the user's configuration folder, apart from the data
     MessageBoxPrompts prompts;
-    ProgramContext context{placesIn(temp), dabwick::FirstRunRecord(temp.path() + "dabwick.qy", temp.path(), false),
+    ProgramContext context{placesIn(temp, config), dabwick::FirstRunRecord(temp.path() + "dabwick.qy", temp.path(), false),
                            dabwick::builtInResources(), prompts};
 
-    static dabwick::ProgramPlaces placesIn(const TempFolder& folder)
+    static dabwick::ProgramPlaces placesIn(const TempFolder& folder, const TempFolder& config)
     {
         dabwick::ProgramPlaces places;
         places.dataFolder = folder.path();
         places.launchFolder = folder.path();
+        places.registryFolder = config.path();
         return places;
     }
 };

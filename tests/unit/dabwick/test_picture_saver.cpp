@@ -45,7 +45,8 @@ TEST_F(SaverTest, SavingANewDrawingWritesBothFilesAndLoadsBackPixelForPixel)
 
     EXPECT_EQ(fs::file_size(userFile("boat.dwb")), 1758294u);
     EXPECT_EQ(fs::file_size(userFile("boat.bmp")), 879174u);
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"name: ", "notice: BOAT has now been saved."}));
+    // The busy cursor shows only while the files are written, never over a question.
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"name: ", "busy", "idle", "notice: BOAT has now been saved."}));
     EXPECT_EQ(doc.caption(), "Picture name: {boat}");
     EXPECT_FALSE(doc.changed);
     EXPECT_FALSE(doc.buttons.save);
@@ -81,6 +82,8 @@ TEST_F(SaverTest, BlankNamesAndRefusedReplacesAskAgain)
                                  "replace: santa",
                                  "name: Santa",
                                  "replace: santa",
+                                 "busy",
+                                 "idle",
                                  "notice: SANTA has now been saved.",
                              }));
     EXPECT_NE(temp.read("Ann's folder/Dabwick/Santa.dwb"), "the old santa");
@@ -119,6 +122,18 @@ TEST_F(SaverTest, AFailedWriteIsNotASaveAndKeepsTheOldPicture)
     dialogs.replaceAnswers = {true};
     const FileSizeLimit fullDisk(4096);
     EXPECT_FALSE(saver.mayDiscardPicture(SaveQuestion::BeforeNewPicture));
+}
+
+TEST_F(SaverTest, AFailedPlainCopyStillSavesThePictureAndNotesTheError)
+{
+    temp.makeFolder("Ann's folder/Dabwick/boat.bmp");  // nothing can be written under that name
+    dialogs.names = {"boat"};
+    EXPECT_TRUE(saver.SaveCurrentPicture());
+    EXPECT_EQ(fs::file_size(userFile("boat.dwb")), 1758294u);
+    EXPECT_EQ(dialogs.shown.back(), "notice: BOAT has now been saved.");
+    IniFile ini;
+    ASSERT_TRUE(loadIniFile(record.path(), ini));
+    EXPECT_FALSE(ini.readBool("Quillory.Data", "Flag", true));
 }
 
 TEST_F(SaverTest, TheSaveQuestionLetsTheActionGoOnOnlyWhenSafe)

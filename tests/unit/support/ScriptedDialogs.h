@@ -18,12 +18,13 @@ public:
     std::deque<dabwick::SaveAnswer> saveAnswers;
 
     // Everything shown, one line each: "warning: caption: text", "notice: text", "name: preset",
-    // "replace: name", "ask: caption", "save-first: n".
+    // "replace: name", "ask: caption", "save-first: n", and "busy" / "idle" around the writes.
     std::vector<std::string> shown;
 
     std::optional<std::string> askPictureName(const std::string& preset) override;
     bool askReplace(const std::string& name) override;
     dabwick::SaveAnswer askSaveFirst(dabwick::SaveQuestion question) override;
+    void showBusy(bool busy) override { shown.push_back(busy ? "busy" : "idle"); }
 
 protected:
     void warn(const std::string& caption, const std::string& text) override;
