@@ -3,6 +3,7 @@
 namespace assets {
 
 // Each builder lives in its own file.
+std::vector<BuiltResource> buildClips(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildCursors(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildGlyphs(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildInstructions(const std::filesystem::path& assetsFolder);
@@ -14,6 +15,7 @@ const std::vector<Builder>& allBuilders()
 {
     static const std::vector<Builder> builders = {
         {"button glyphs", buildGlyphs},
+        {"clips", buildClips},
         {"cursors", buildCursors},
         {"instruction pages", buildInstructions},
         {"colouring pages", buildPages},

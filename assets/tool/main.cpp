@@ -1,5 +1,7 @@
 // dabwick-assets: builds the program's built-in content from the editable sources in assets/.
 // Usage: dabwick-assets <assets folder> <output folder>
+#include <QGuiApplication>
+
 #include <cstdio>
 #include <exception>
 
@@ -12,6 +14,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: %s <assets folder> <output folder>\n", argv[0]);
         return 2;
     }
+    // Fonts, which the lettering clips are drawn from, need the application's font database.
+    const QGuiApplication application(argc, argv);
     try {
         std::vector<assets::BuiltResource> all;
         for (const assets::Builder& builder : assets::allBuilders()) {
