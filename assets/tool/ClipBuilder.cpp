@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRawFont>
-
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <set>
@@ -30,8 +30,16 @@ struct Category {
     int count;
 };
 constexpr Category kCategories[] = {
-    {"anima", 18}, {"natur", 9}, {"food", 12}, {"shape", 8}, {"house", 11},
-    {"holid", 16}, {"block", 3}, {"borde", 7}, {"fence", 14}, {"lines", 6},
+    {"anima", 18},
+    {"natur", 9},
+    {"food", 12},
+    {"shape", 8},
+    {"house", 11},
+    {"holid", 16},
+    {"block", 3},
+    {"borde", 7},
+    {"fence", 14},
+    {"lines", 6},
 };
 
 // Most clips are 4-bit on red. These few are 24-bit on olive, framed by an olive ring as the clip
@@ -41,11 +49,21 @@ const std::string kEightBitClip = "holid6";
 
 // The sixteen colours of the classic 16-colour table; the clips use black, white and red of it.
 constexpr raster::Colour kSixteenColours[16] = {
-    raster::Colour::rgb(0, 0, 0),       raster::Colour::rgb(128, 0, 0),   raster::Colour::rgb(0, 128, 0),
-    raster::Colour::rgb(128, 128, 0),   raster::Colour::rgb(0, 0, 128),   raster::Colour::rgb(128, 0, 128),
-    raster::Colour::rgb(0, 128, 128),   raster::Colour::rgb(192, 192, 192), raster::Colour::rgb(128, 128, 128),
-    raster::Colour::rgb(255, 0, 0),     raster::Colour::rgb(0, 255, 0),   raster::Colour::rgb(255, 255, 0),
-    raster::Colour::rgb(0, 0, 255),     raster::Colour::rgb(255, 0, 255), raster::Colour::rgb(0, 255, 255),
+    raster::Colour::rgb(0, 0, 0),
+    raster::Colour::rgb(128, 0, 0),
+    raster::Colour::rgb(0, 128, 0),
+    raster::Colour::rgb(128, 128, 0),
+    raster::Colour::rgb(0, 0, 128),
+    raster::Colour::rgb(128, 0, 128),
+    raster::Colour::rgb(0, 128, 128),
+    raster::Colour::rgb(192, 192, 192),
+    raster::Colour::rgb(128, 128, 128),
+    raster::Colour::rgb(255, 0, 0),
+    raster::Colour::rgb(0, 255, 0),
+    raster::Colour::rgb(255, 255, 0),
+    raster::Colour::rgb(0, 0, 255),
+    raster::Colour::rgb(255, 0, 255),
+    raster::Colour::rgb(0, 255, 255),
     raster::Colour::rgb(255, 255, 255),
 };
 
@@ -79,10 +97,8 @@ std::vector<std::uint8_t> encodeClip(raster::Bitmap clip, const std::string& nam
         }
         return raster::encodeBmp24(clip);
     }
-    // Stamping treats the bottom-left colour as see-through; a line there would make all lines vanish.
-    if (clip.pixel(0, kSize - 1) != kRed)
-        throw failure(name, "the bottom-left pixel (0, 63) must stay unpainted background");
-    auto bytes = name == kEightBitClip ? raster::encodeBmp8(clip, kSixteenColours) : raster::encodeBmp4(clip, kSixteenColours);
+    auto bytes
+        = name == kEightBitClip ? raster::encodeBmp8(clip, kSixteenColours) : raster::encodeBmp4(clip, kSixteenColours);
     if (!bytes)
         throw failure(name, bytes.error);
     return std::move(*bytes.value);
@@ -93,7 +109,13 @@ raster::Bitmap drawnClip(const std::filesystem::path& drawing, const std::string
     const QImage image = renderSvg(drawing);
     if (image.width() != kSize || image.height() != kSize)
         throw failure(drawing.string(), "a clip is drawn 64 by 64 pixels");
-    return threeColours(image, kTrueColourClips.count(name) ? kOlive : kRed);
+    const bool framed = kTrueColourClips.count(name) > 0;
+    raster::Bitmap clip = threeColours(image, framed ? kOlive : kRed);
+    // Stamping treats the bottom-left colour as see-through; a line there would make all lines
+    // vanish. The framed clips get their olive ring anyway.
+    if (!framed && clip.pixel(0, kSize - 1) != kRed)
+        throw failure(drawing.string(), "the bottom-left pixel (0, 63) must stay unpainted background");
+    return clip;
 }
 
 // --- Lettering ---------------------------------------------------------------------------------
@@ -140,8 +162,9 @@ Lettering readLettering(const std::filesystem::path& source)
         }
     }
     if (lettering.characters.size() != kLetteringCount)
-        throw failure(source.string(), "lists " + std::to_string(lettering.characters.size()) +
-                                            " characters, not " + std::to_string(kLetteringCount));
+        throw failure(source.string(),
+            "lists " + std::to_string(lettering.characters.size()) + " characters, not "
+                + std::to_string(kLetteringCount));
     for (const char* folder : {"/usr/share/fonts", "/usr/local/share/fonts"}) {
         std::error_code ignored;
         for (auto it = std::filesystem::recursive_directory_iterator(folder, ignored);
@@ -224,7 +247,7 @@ std::vector<BuiltResource> buildClips(const std::filesystem::path& assetsFolder)
             // While the set is being drawn the build goes on; the clip test insists on all of them.
             if (!std::filesystem::exists(drawing)) {
                 std::fprintf(stderr, "dabwick-assets: warning: no drawing %s for clip %s\n", drawing.string().c_str(),
-                             name.c_str());
+                    name.c_str());
                 continue;
             }
             clips.push_back({name, "clip", encodeClip(drawnClip(drawing, name), name)});

@@ -1,7 +1,6 @@
 // dabwick-assets: builds the program's built-in content from the editable sources in assets/.
 // Usage: dabwick-assets <assets folder> <output folder>
 #include <QGuiApplication>
-
 #include <cstdio>
 #include <exception>
 
