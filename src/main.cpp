@@ -15,7 +15,9 @@
 #include "ui/TAboutBox.h"
 #include "ui/TFMdraw.h"
 #include "ui/TFmInstructions.h"
+#include "ui/TFmClipMaker.h"
 #include "ui/TFmName.h"
+#include "ui/TfmClipOptions.h"
 #include "ui/Tfmdwchoices.h"
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
@@ -51,10 +53,13 @@ int main(int argc, char** argv)
     Tfmwantsave wantsave(&main);
     Tfmfillopt fillopt(&main);
     Tfmdwchoices choices(prompts, &main);
+    TFmClipMaker clipMaker(program, &main);
+    TfmClipOptions clipOptions(program, clipMaker, &main);
 
     main.setSaveDialogs(&clearpict, &checksave, &wantsave, &pictsave, &notsave);
     main.setFillPatternWindow(&fillopt);
     main.setPictureChooser(&choices);
+    main.setClipManager(&clipOptions);
     name.setShowAbout([&about] { about.exec(); });
     main.setShowInstructions([&instructions] { instructions.showModally(); });
     about.setShowInstructions([&instructions] { instructions.showModally(); });

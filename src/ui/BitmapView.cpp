@@ -31,6 +31,11 @@ void BitmapView::paintEvent(QPaintEvent* event)
         painter.fillRect(area, Qt::white);
         return;
     }
+    if (magnification_ != 1) {
+        painter.drawImage(QRect(0, 0, bitmap_->width() * magnification_, bitmap_->height() * magnification_),
+                          toQImage(*bitmap_));
+        return;
+    }
     const QRect inside = area.intersected(QRect(0, 0, bitmap_->width(), bitmap_->height()));
     if (!inside.isEmpty()) {
         // Wrap the rows in place: the bitmap's bytes are blue, green, red like Format_BGR888.

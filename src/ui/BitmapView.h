@@ -8,8 +8,9 @@
 // A copy of the bitmap as a Qt image, for scaled previews.
 QImage toQImage(const raster::Bitmap& bitmap);
 
-// Shows a raster::Bitmap at one-to-one scale. The owner changes the bitmap and then asks for
-// the changed rectangle to be repainted, so a stroke repaints only what it touched.
+// Shows a raster::Bitmap at one-to-one scale, or magnified with each pixel a square block. The
+// owner changes the bitmap and then asks for the changed rectangle to be repainted, so a stroke
+// repaints only what it touched.
 class BitmapView : public QWidget {
     Q_OBJECT
 public:
@@ -17,10 +18,12 @@ public:
 
     void setBitmap(const raster::Bitmap* bitmap);
     const raster::Bitmap* bitmap() const { return bitmap_; }
+    void setMagnification(int times) { magnification_ = times; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     const raster::Bitmap* bitmap_;
+    int magnification_ = 1;
 };

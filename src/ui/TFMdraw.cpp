@@ -22,6 +22,7 @@
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
 #include "ui/SaveQuestions.h"
+#include "ui/TfmClipOptions.h"
 #include "ui/Tfmdwchoices.h"
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
@@ -142,6 +143,7 @@ void TFMdraw::buildTopBar()
     connect(btnsave, &QPushButton::clicked, this, &TFMdraw::btnsaveClick);
     connect(SpeedButton1, &QPushButton::clicked, this, &TFMdraw::SpeedButton1Click);
     connect(btnload, &QPushButton::clicked, this, &TFMdraw::btnloadClick);
+    connect(btnMakeClip, &QPushButton::clicked, this, &TFMdraw::btnMakeClipClick);
     connect(BitBtn8, &QPushButton::clicked, this, &TFMdraw::BitBtn8Click);
     connect(BitBtn6, &QPushButton::clicked, this, &TFMdraw::BitBtn6Click);
 }
@@ -452,6 +454,16 @@ void TFMdraw::btnundoClick()
 {
     document_.UndoLastChange();
     showDocumentState();
+}
+
+void TFMdraw::btnMakeClipClick()
+{
+    if (!clipOptions_)
+        return;
+    clipOptions_->showFor(childName_);
+    update();
+    if (panclips->isVisible())
+        emit userClipsChanged();
 }
 
 void TFMdraw::BitBtn8Click()

@@ -24,6 +24,7 @@ class Tfmpictsave;
 class Tfmwantsave;
 class Tfmfillopt;
 class Tfmdwchoices;
+class TfmClipOptions;
 
 // The main window: the picture pad with the top bar of picture buttons above it, the tool bar
 // below it and the colour and clip panels on the left. It owns the picture being edited.
@@ -44,6 +45,10 @@ public:
     void setShowInstructions(std::function<void()> show) { showInstructions_ = std::move(show); }
     // The signed-in child's folder, ending in '/'.
     void setUserFolder(const std::string& folder) { saver_.setUserFolder(folder); }
+    // The signed-in child's name, whose own clips the clip manager shows.
+    void setChildName(const std::string& name) { childName_ = name; }
+    // The clip manager, created after the main window.
+    void setClipManager(TfmClipOptions* clipOptions) { clipOptions_ = clipOptions; }
 
     dabwick::PictureDocument& document() { return document_; }
     dabwick::DrawingEngine& engine() { return engine_; }
@@ -102,9 +107,15 @@ public:
     void btnclearClick();
     void btnsaveClick();
     void btnundoClick();
+    void btnMakeClipClick();
     void BitBtn8Click();
     void BitBtn6Click();
     void ResetPicture();
+
+signals:
+    // The clip manager has closed while the clip browser shows: the browser reloads its
+    // category, so the child's new or changed clips show at once.
+    void userClipsChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -141,6 +152,8 @@ private:
     std::vector<std::pair<QToolButton*, dabwick::ToolButton>> toolButtons_;
     Tfmfillopt* fillopt_ = nullptr;
     Tfmdwchoices* chooser_ = nullptr;
+    TfmClipOptions* clipOptions_ = nullptr;
+    std::string childName_;
     Tfmclearpict* clearpict_ = nullptr;
     TFmChecksave* checksave_ = nullptr;
     Tfmwantsave* wantsave_ = nullptr;

@@ -151,6 +151,7 @@ bool TFmName::CreateUserFolder()
 
     NameScreenQuits_ = false;
     main_.setUserFolder(userFolder_);
+    main_.setChildName(userName_);
     main_.show();
     close();
     return true;

@@ -24,6 +24,12 @@ std::optional<std::string> ScriptedDialogs::askPictureName(const std::string& pr
     return next(names, "the name dialog");
 }
 
+std::optional<std::string> ScriptedDialogs::askClipName()
+{
+    shown.push_back("clip-name");
+    return next(names, "the clip name dialog");
+}
+
 bool ScriptedDialogs::askReplace(const std::string& name)
 {
     shown.push_back("replace: " + name);
