@@ -93,8 +93,11 @@ void TFmClipMaker::buildColourPanel(QWidget* panel)
         {&btnwhite, ClipColour::White, {14, 79}, "Select color (White)"},
         {&btnolive, ClipColour::Olive, {15, 117}, "Select color (Transparent)"},
     };
+    // "Transparent" must fit on a button 68 pixels wide.
+    const QFont captions = fontFitting(font(), {"Transparent"}, 60);
     for (const ColourButton& b : buttons) {
         *b.field = new TColorBtn({}, panel);
+        (*b.field)->setFont(captions);
         (*b.field)->setGeometry(b.at.x(), b.at.y(), 68, 29);
         (*b.field)->setToolTip(b.hint);
         (*b.field)->setFocusPolicy(Qt::NoFocus);
