@@ -21,9 +21,12 @@ raster::Point pixelAt(raster::Point at)
 raster::Colour colourOf(ClipColour colour)
 {
     switch (colour) {
-    case ClipColour::Black: return raster::kBlack;
-    case ClipColour::White: return raster::kWhite;
-    case ClipColour::Olive: return kOlive;
+    case ClipColour::Black:
+        return raster::kBlack;
+    case ClipColour::White:
+        return raster::kWhite;
+    case ClipColour::Olive:
+        return kOlive;
     }
     return raster::kBlack;
 }
@@ -36,8 +39,10 @@ raster::Bitmap shownOnMaroon(const raster::Bitmap& clip)
 }
 
 ClipMaker::ClipMaker()
-    : ClipName(kNoClipName), area_(kEditSide, kEditSide, kOlive), preview_(kClipSide, kClipSide, kOlive),
-      undo_(area_)
+    : ClipName(kNoClipName)
+    , area_(kEditSide, kEditSide, kOlive)
+    , preview_(kClipSide, kClipSide, kOlive)
+    , undo_(area_)
 {
     chooseColour(ClipColour::Black);
 }
@@ -75,9 +80,12 @@ ColourButtonLook ClipMaker::buttonLook(ClipColour button) const
     if (button == colour_)
         return {"", colourOf(button)};
     switch (button) {
-    case ClipColour::Black: return {"Black", kSilver};
-    case ClipColour::White: return {"White", kSilver};
-    case ClipColour::Olive: return {"Transparent", kSilver};
+    case ClipColour::Black:
+        return {"Black", kSilver};
+    case ClipColour::White:
+        return {"White", kSilver};
+    case ClipColour::Olive:
+        return {"Transparent", kSilver};
     }
     return {"", kSilver};
 }
@@ -152,8 +160,9 @@ void ClipMaker::btnUndoClick()
 
 void ClipMaker::btnclearClick(Prompts& prompts)
 {
-    if (!prompts.AskYesNo("Clear clip", "Are you sure that you want to clear this\n"
-                                        "clip and replace it with a blank clip?"))
+    if (!prompts.AskYesNo("Clear clip",
+            "Are you sure that you want to clear this\n"
+            "clip and replace it with a blank clip?"))
         return;
     area_.fill(kOlive);
     UpdatePreview();

@@ -1,16 +1,19 @@
 #include "dabwick/ClipManager.h"
 
+#include <cstdio>
+
 #include "dabwick/ClipMaker.h"
 #include "dabwick/FileRoutines.h"
 #include "dabwick/Names.h"
 #include "dabwick/Prompts.h"
 #include "raster/BmpCodec.h"
 
-#include <cstdio>
-
 namespace dabwick {
 
-ClipManager::ClipManager() : preview_(kClipSide, kClipSide, kMaroon) {}
+ClipManager::ClipManager()
+    : preview_(kClipSide, kClipSide, kMaroon)
+{
+}
 
 void ClipManager::RefreshClipList()
 {
@@ -75,10 +78,11 @@ void ClipManager::btnDeleteClick(Prompts& prompts)
 {
     if (!selected_)
         return;
-    if (!prompts.AskYesNo(selectedName(), "You are about to remove this clip from your\n"
-                                          "folder. Once removed it will be gone forever!\n"
-                                          "Are you sure you want to remove this clip?\n\n"
-                                          "If you are not sure what to do, click NO."))
+    if (!prompts.AskYesNo(selectedName(),
+            "You are about to remove this clip from your\n"
+            "folder. Once removed it will be gone forever!\n"
+            "Are you sure you want to remove this clip?\n\n"
+            "If you are not sure what to do, click NO."))
         return;
     std::remove(selectedFile().c_str());
     RefreshClipList();

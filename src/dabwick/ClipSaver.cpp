@@ -48,8 +48,9 @@ bool ClipSaver::saveNewClip(const ClipMaker& maker)
         }
         const std::string path = userClipsFolder(dataFolder_, maker.ClipOwner) + name + ".dwc";
         if (existsIgnoringCase(path)) {
-            prompts_.ShowWarning("Name error", "You already have a clip named  '" + toUpperAscii(name)
-                                                   + "'  in your folder. \nPlease select a different name and try again.");
+            prompts_.ShowWarning("Name error",
+                "You already have a clip named  '" + toUpperAscii(name)
+                    + "'  in your folder. \nPlease select a different name and try again.");
             continue;
         }
         return writeClip(maker, path, "Your clip has now been saved.");

@@ -26,7 +26,12 @@ std::string userClipsFolder(const std::string& dataFolder, const std::string& ow
 class ClipSaver {
 public:
     ClipSaver(std::string dataFolder, Prompts& prompts, ClipNameDialog& names, FirstRunRecord& record)
-        : dataFolder_(std::move(dataFolder)), prompts_(prompts), names_(names), record_(record) {}
+        : dataFolder_(std::move(dataFolder))
+        , prompts_(prompts)
+        , names_(names)
+        , record_(record)
+    {
+    }
 
     // True when the maker's window is to close: after a new clip was saved, and after a
     // replace was answered Yes, written or not.

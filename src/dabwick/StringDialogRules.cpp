@@ -15,7 +15,14 @@ bool isDigit(char32_t c)
 bool isArithmetic(char32_t c)
 {
     switch (c) {
-    case '.': case '+': case '-': case '*': case '/': case '=': case '$': case '%':
+    case '.':
+    case '+':
+    case '-':
+    case '*':
+    case '/':
+    case '=':
+    case '$':
+    case '%':
         return true;
     default:
         return false;
@@ -68,9 +75,12 @@ std::string StringDialogRules::filtered(std::string_view text) const
         }
     });
     switch (CharCase) {
-    case TqyCharCase::Normal: return kept;
-    case TqyCharCase::Upper: return toUpperAscii(kept);
-    case TqyCharCase::Lower: return toLowerAscii(kept);
+    case TqyCharCase::Normal:
+        return kept;
+    case TqyCharCase::Upper:
+        return toUpperAscii(kept);
+    case TqyCharCase::Lower:
+        return toLowerAscii(kept);
     }
     return kept;
 }

@@ -40,8 +40,9 @@ QToolButton* addGlyphButton(QWidget* panel, const char* glyph, QPoint at, const 
 }  // namespace
 
 TFmClipMaker::TFmClipMaker(ProgramContext& program, QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags), program_(program),
-      saver_(program.places.dataFolder, program.prompts, *this, program.record)
+    : QDialog(parent, kFixedDialogFlags)
+    , program_(program)
+    , saver_(program.places.dataFolder, program.prompts, *this, program.record)
 {
     setObjectName("FmClipMaker");
     setUpFixedWindow(this, QString::fromStdString(maker_.caption), {592, 367});
@@ -147,23 +148,29 @@ void TFmClipMaker::showModally()
 
 void TFmClipMaker::showState()
 {
-    const std::pair<TColorBtn*, ClipColour> colours[] = {
-        {btnblack, ClipColour::Black}, {btnwhite, ClipColour::White}, {btnolive, ClipColour::Olive}};
+    const std::pair<TColorBtn*, ClipColour> colours[]
+        = {{btnblack, ClipColour::Black}, {btnwhite, ClipColour::White}, {btnolive, ClipColour::Olive}};
     for (const auto& [button, colour] : colours) {
         const dabwick::ColourButtonLook look = maker_.buttonLook(colour);
         button->setText(QString::fromStdString(look.caption));
         button->setButtonColor(toQColor(look.face));
     }
-    const std::pair<QToolButton*, ClipTool> tools[] = {
-        {btndraw, ClipTool::Freehand}, {btnfill, ClipTool::Fill}, {btnline, ClipTool::Line}};
+    const std::pair<QToolButton*, ClipTool> tools[]
+        = {{btndraw, ClipTool::Freehand}, {btnfill, ClipTool::Fill}, {btnline, ClipTool::Line}};
     for (const auto& [button, tool] : tools) {
         if (tool == maker_.tool())
             button->setChecked(true);
     }
     switch (maker_.tool()) {
-    case ClipTool::Freehand: imstretched->setCursor(screenCursor(dabwick::CursorSlot::kDraw)); break;
-    case ClipTool::Fill: imstretched->setCursor(screenCursor(dabwick::CursorSlot::kFill)); break;
-    case ClipTool::Line: imstretched->setCursor(screenCursor(dabwick::CursorSlot::kLine)); break;
+    case ClipTool::Freehand:
+        imstretched->setCursor(screenCursor(dabwick::CursorSlot::kDraw));
+        break;
+    case ClipTool::Fill:
+        imstretched->setCursor(screenCursor(dabwick::CursorSlot::kFill));
+        break;
+    case ClipTool::Line:
+        imstretched->setCursor(screenCursor(dabwick::CursorSlot::kLine));
+        break;
     }
     btnUndo->setEnabled(maker_.undoEnabled());
     shownPreview_ = dabwick::shownOnMaroon(maker_.preview());
@@ -192,7 +199,7 @@ bool TFmClipMaker::eventFilter(QObject* watched, QEvent* event)
         && type != QEvent::MouseButtonRelease)
         return QDialog::eventFilter(watched, event);
     const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
-    const raster::Point at{p.x(), p.y()};
+    const raster::Point at {p.x(), p.y()};
     if (type == QEvent::MouseMove)
         maker_.imstretchedMouseMove(at);
     else if (type == QEvent::MouseButtonRelease)

@@ -13,7 +13,9 @@
 #include "ui/TFmClipMaker.h"
 
 TfmClipOptions::TfmClipOptions(ProgramContext& program, TFmClipMaker& clipMaker, QWidget* parent)
-    : QDialog(parent, kFixedDialogFlags), program_(program), clipMaker_(clipMaker)
+    : QDialog(parent, kFixedDialogFlags)
+    , program_(program)
+    , clipMaker_(clipMaker)
 {
     setObjectName("fmClipOptions");
     setUpFixedWindow(this, " Clip Options", {577, 355});

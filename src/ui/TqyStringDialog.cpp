@@ -15,7 +15,11 @@ constexpr int kMargin = 7;
 
 }  // namespace
 
-TqyCustomStringDialog::TqyCustomStringDialog(QWidget* owner) : QObject(owner), owner_(owner) {}
+TqyCustomStringDialog::TqyCustomStringDialog(QWidget* owner)
+    : QObject(owner)
+    , owner_(owner)
+{
+}
 
 TqyCustomStringDialog::~TqyCustomStringDialog() = default;
 

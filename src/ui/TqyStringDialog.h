@@ -45,7 +45,7 @@ protected:
     // The text the box starts with, from Text.
     virtual QString startingText() const { return Text; }
     // Sets up the box before it is shown.
-    virtual void prepareBox(QLineEdit& /*box*/) {}
+    virtual void prepareBox(QLineEdit& /*box*/) { }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-
 #include <vector>
 
 #include "dabwick/ClipMaker.h"
@@ -63,13 +62,14 @@ TEST(ClipMaker, StrokesPaintExactlyTheirPixels)
     const Case cases[] = {
         {"freehand click", ClipTool::Freehand, ClipColour::Black, {{2, 3}}, "2,3#"},
         {"line click", ClipTool::Line, ClipColour::Black, {{2, 3}}, ""},
-        {"freehand stroke leaves its last point", ClipTool::Freehand, ClipColour::White, {{0, 0}, {3, 0}}, "0,0. 1,0. 2,0."},
+        {"freehand stroke leaves its last point", ClipTool::Freehand, ClipColour::White, {{0, 0}, {3, 0}},
+            "0,0. 1,0. 2,0."},
         {"freehand back to the press point", ClipTool::Freehand, ClipColour::Black, {{5, 5}, {7, 5}, {5, 5}},
-         "5,5# 6,5# 7,5#"},
+            "5,5# 6,5# 7,5#"},
         {"line with a wandering band", ClipTool::Line, ClipColour::Black, {{1, 1}, {9, 9}, {40, 2}, {4, 1}},
-         "1,1# 2,1# 3,1#"},
+            "1,1# 2,1# 3,1#"},
         {"a drag off the area is clipped", ClipTool::Freehand, ClipColour::Black, {{60, 60}, {70, 60}},
-         "60,60# 61,60#"},
+            "60,60# 61,60#"},
     };
     for (const Case& c : cases) {
         ClipMaker maker;
@@ -120,7 +120,7 @@ TEST(ClipMaker, ClearAsksFirstAndCannotBeUndone)
     EXPECT_EQ(paintedPixels(maker.area()), "");
     EXPECT_EQ(paintedPixels(maker.preview()), "");
     EXPECT_FALSE(maker.undoEnabled());
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"ask: Clear clip", "ask: Clear clip"}));
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string> {"ask: Clear clip", "ask: Clear clip"}));
 }
 
 TEST(ClipMaker, AnOpenedClipLosesItsBorderAndShowingStartsWithBlackFreehand)

@@ -39,7 +39,7 @@ TEST_F(ClipManagerTest, ListsEveryClipFileInOrderWithItsLastFourCharactersCut)
     temp.write("user's clips/notes.txt", "not a clip");
     manager.RefreshClipList();
 
-    EXPECT_EQ(manager.clipNames(), (std::vector<std::string>{"Apple", "boat", "cat."}));
+    EXPECT_EQ(manager.clipNames(), (std::vector<std::string> {"Apple", "boat", "cat."}));
     EXPECT_EQ(manager.selected(), 0u);
     EXPECT_TRUE(manager.haveClips());
     // A clip of any size previews at its own size on maroon, its background left out.
@@ -84,7 +84,7 @@ TEST_F(ClipManagerTest, DeletingTheLastClipAsksAndLeavesItsPreview)
     EXPECT_TRUE(temp.exists("user's clips/Fox.dwc"));
     manager.btnDeleteClick(dialogs);
     EXPECT_FALSE(temp.exists("user's clips/Fox.dwc"));
-    EXPECT_EQ(dialogs.shown, (std::vector<std::string>{"ask: Fox", "ask: Fox"}));
+    EXPECT_EQ(dialogs.shown, (std::vector<std::string> {"ask: Fox", "ask: Fox"}));
     EXPECT_TRUE(manager.clipNames().empty());
     EXPECT_FALSE(manager.haveClips());
     EXPECT_EQ(manager.preview().pixel(1, 1), raster::kBlack);

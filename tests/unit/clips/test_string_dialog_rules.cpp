@@ -14,19 +14,21 @@ TEST(StringDialogRules, TypingAndStartingTextFollowTheSameRules)
         TqyCharCase charCase;
         int maxLength;
         const char* text;
-        const char* typed;     // what typing or pasting the text leaves
+        const char* typed;  // what typing or pasting the text leaves
         const char* starting;  // what the dialog starts with when given the text
     };
     const Case cases[] = {
         {Type::sdcBoth, Kind::sddFileName, TqyCharCase::Normal, 20, " My cat: 2.0?", " My cat 20", ""},
-        {Type::sdcBoth, Kind::sddFileName, TqyCharCase::Normal, 20, " Leading space", " Leading space", " Leading space"},
+        {Type::sdcBoth, Kind::sddFileName, TqyCharCase::Normal, 20, " Leading space", " Leading space",
+            " Leading space"},
         {Type::sdcBoth, Kind::sddFileName, TqyCharCase::Normal, 5, "abcdefg", "abcde", "abcde"},
         {Type::sdcBoth, Kind::sddGeneral, TqyCharCase::Normal, 0, "a/b.c", "a/b.c", "a/b.c"},
         {Type::sdcNumbers, Kind::sddGeneral, TqyCharCase::Normal, 0, "5+3*2 = $10.5%", "5+3*2=$10.5%", ""},
         {Type::sdcNumbers, Kind::sddFileName, TqyCharCase::Normal, 0, "1.5/2", "152", ""},
         {Type::sdcLetters, Kind::sddGeneral, TqyCharCase::Upper, 0, "Room 101", "ROOM ", ""},
         {Type::sdcLetters, Kind::sddGeneral, TqyCharCase::Lower, 0, "Ann", "ann", "ann"},
-        {Type::sdcBoth, Kind::sddFileName, TqyCharCase::Normal, 3, "\xC3\xA9t\xC3\xA9s", "\xC3\xA9t\xC3\xA9", "\xC3\xA9t\xC3\xA9"},
+        {Type::sdcBoth, Kind::sddFileName, TqyCharCase::Normal, 3, "\xC3\xA9t\xC3\xA9s", "\xC3\xA9t\xC3\xA9",
+            "\xC3\xA9t\xC3\xA9"},
     };
     for (const Case& c : cases) {
         StringDialogRules rules;
