@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "dabwick/ClipMaker.h"
-#include "dabwick/FileRoutines.h"
 #include "dabwick/Names.h"
 #include "dabwick/Prompts.h"
 #include "raster/BmpCodec.h"
@@ -31,6 +30,9 @@ void ClipManager::lbClipsClick(std::size_t index)
     if (index >= files_.size())
         return;
     selected_ = index;
+    // A file gone from the folder since it was listed leaves the preview as it was.
+    if (!existsIgnoringCase(selectedFile()))
+        return;
     const raster::BmpResult<raster::Bitmap> clip = raster::readBmpFile(selectedFile());
     preview_ = clip ? shownOnMaroon(*clip.value) : raster::Bitmap(kClipSide, kClipSide, kMaroon);
 }
