@@ -23,20 +23,19 @@ TqyCustomStringDialog::TqyCustomStringDialog(QWidget* owner)
 
 TqyCustomStringDialog::~TqyCustomStringDialog() = default;
 
-void TqyCustomStringDialog::layOut(QLabel& label, QPushButton& ok, QPushButton& cancel)
+void TqyCustomStringDialog::layOut(QDialog& window, QLabel& label, QPushButton& ok, QPushButton& cancel)
 {
     label.setGeometry(kMargin, 8, 338, label.heightForWidth(338));
     edit_->setGeometry(kMargin, label.geometry().bottom() + 1 + 10, 337, 21);
     const int buttonsTop = edit_->geometry().bottom() + 1 + 20;
     ok.setGeometry(168, buttonsTop, 75, 25);
     cancel.setGeometry(256, buttonsTop, 75, 25);
-    setUpFixedWindow(window_, Caption, {kWindowWidth, buttonsTop + 25 + 20});
+    setUpFixedWindow(&window, Caption, {kWindowWidth, buttonsTop + 25 + 20});
 }
 
 bool TqyCustomStringDialog::Execute()
 {
     QDialog window(owner_, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    window_ = &window;
     window.setModal(true);
     QLabel label(Prompt, &window);
     label.setWordWrap(true);
@@ -59,12 +58,11 @@ bool TqyCustomStringDialog::Execute()
     else
         box.setCursorPosition(0);
     emit OnShow();
-    layOut(label, ok, cancel);
+    layOut(window, label, ok, cancel);
     box.setFocus();
     const bool accepted = window.exec() == QDialog::Accepted;
     if (accepted)
         Text = box.text();
-    window_ = nullptr;
     edit_ = nullptr;
     emit OnClose();
     return accepted;

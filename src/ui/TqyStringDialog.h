@@ -29,9 +29,6 @@ public:
 
     // True for OK; Cancel or the close box return false and keep Text.
     bool Execute();
-    // The window while Execute runs, for tests; nullptr otherwise.
-    QDialog* window() const { return window_; }
-    QLineEdit* editBox() const { return edit_; }
 
 signals:
     void OnShow();
@@ -49,11 +46,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void layOut(QLabel& label, QPushButton& ok, QPushButton& cancel);
+    // Places the controls below the prompt, however many lines it takes, and sizes the window.
+    void layOut(QDialog& window, QLabel& label, QPushButton& ok, QPushButton& cancel);
 
     QWidget* owner_;
-    QDialog* window_ = nullptr;
-    QLineEdit* edit_ = nullptr;
+    QLineEdit* edit_ = nullptr;  // the box while Execute runs
 };
 
 // The string dialog with a typing filter: which characters may be typed (or pasted), the
