@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <span>
 #include <vector>
 
 #include "raster/Geometry.h"
@@ -10,8 +11,11 @@
 // not the call depth, grows with the picture's shape.
 //
 // A Region provides:
-//   Row row(int y)                  a cursor on bitmap row y with  bool inside(int x) const
-//   void take(int y, int x0, int x1)  claims [x0, x1): afterwards inside() is false there
+//   Row row(int y)                    a cursor on bitmap row y that finds runs of pixels inside:
+//       int nextInside(int x, int end)    the first inside pixel of [x, end), or end
+//       int runEnd(int x)                 the first pixel from x on that is not inside, or the width
+//       int runStart(int x)               the leftmost s <= x with every pixel of [s, x) inside
+//   void take(int y, int x0, int x1)  claims [x0, x1): afterwards those pixels are not inside
 namespace raster::fill {
 
 namespace detail {
@@ -48,52 +52,63 @@ private:
 template <class Region> Rect scanlineFill(Region& region, int width, int height, Point start)
 {
     using detail::Pending;
-    if (!Rect::fromSize(width, height).contains(start) || !region.row(start.y).inside(start.x))
+    if (!Rect::fromSize(width, height).contains(start) || region.row(start.y).nextInside(start.x, start.x + 1) != start.x)
         return {};
 
     Rect changed {start.x, start.y, start.x + 1, start.y + 1};
     detail::PendingStack stack;
-    // Claims every run of row y that meets columns a..b; runs touching the ends may reach beyond them.
-    const auto scan = [&](int y, int a, int b, int dir, int parentX0, int parentX1) {
-        if (y < 0 || y >= height || a > b)
-            return;
-        const auto row = region.row(y);
-        int x = a;
-        while (x <= b) {
-            if (!row.inside(x)) {
-                ++x;
-                continue;
-            }
-            int first = x;
-            if (first == a) {
-                while (first > 0 && row.inside(first - 1))
-                    --first;
-            }
-            while (x < width && row.inside(x))
-                ++x;
-            region.take(y, first, x);
-            changed.left = std::min(changed.left, first);
-            changed.right = std::max(changed.right, x);
-            changed.top = std::min(changed.top, y);
-            changed.bottom = std::max(changed.bottom, y + 1);
-            stack.push({y, first, x - 1, dir, parentX0, parentX1});
-            ++x;
-        }
+    // The run found last is held back from the stack, since it is the one taken next: in a thin
+    // corridor that is every run, and a stack round trip per pixel would be the fill's main cost.
+    Pending held {};
+    bool holding = false;
+    // The rows to scan for a run: each claims every run of row y that meets columns a..b (runs
+    // touching the ends may reach beyond them) and records it with the run it was found from. The
+    // start row is found from a run past the right edge, so that the back scan covers all of it.
+    struct Scan {
+        int y, a, b, dir, parentX0, parentX1;
     };
-
-    // The start run has no parent; a parent run past the right edge makes the back scan cover it all.
-    scan(start.y, start.x, start.x, 1, width, width);
-    while (!stack.empty()) {
-        const Pending p = stack.pop();
-        scan(p.y + p.dir, p.x0, p.x1, p.dir, p.x0, p.x1);
-        // Back towards the parent only where this run reaches past the parent's run (tested here:
-        // in a narrow corridor it seldom does, and the call is the cost).
+    Scan scans[3] = {{start.y, start.x, start.x, 1, width, width}};
+    int scanCount = 1;
+    for (;;) {
+        for (const Scan& s : std::span(scans, std::size_t(scanCount))) {
+            if (s.y < 0 || s.y >= height)
+                continue;
+            const auto row = region.row(s.y);
+            int x = row.nextInside(s.a, s.b + 1);
+            if (x > s.b)
+                continue;
+            int first = x == s.a ? row.runStart(x) : x;
+            for (;;) {
+                const int end = row.runEnd(x + 1);
+                region.take(s.y, first, end);
+                changed.left = std::min(changed.left, first);
+                changed.right = std::max(changed.right, end);
+                changed.top = std::min(changed.top, s.y);
+                changed.bottom = std::max(changed.bottom, s.y + 1);
+                if (holding)
+                    stack.push(held);
+                held = {s.y, first, end - 1, s.dir, s.parentX0, s.parentX1};
+                holding = true;
+                // The pixel at end is not inside, so the next run begins one further on at the earliest.
+                if (end + 1 > s.b)
+                    break;
+                x = first = row.nextInside(end + 1, s.b + 1);
+                if (x > s.b)
+                    break;
+            }
+        }
+        if (!holding && stack.empty())
+            return changed;
+        const Pending p = holding ? held : stack.pop();
+        holding = false;
+        scanCount = 0;
+        scans[scanCount++] = {p.y + p.dir, p.x0, p.x1, p.dir, p.x0, p.x1};
+        // Back towards the parent only where this run reaches past the parent's run.
         if (p.x0 < p.parentX0)
-            scan(p.y - p.dir, p.x0, std::min(p.x1, p.parentX0 - 1), -p.dir, p.x0, p.x1);
+            scans[scanCount++] = {p.y - p.dir, p.x0, std::min(p.x1, p.parentX0 - 1), -p.dir, p.x0, p.x1};
         if (p.x1 > p.parentX1)
-            scan(p.y - p.dir, std::max(p.x0, p.parentX1 + 1), p.x1, -p.dir, p.x0, p.x1);
+            scans[scanCount++] = {p.y - p.dir, std::max(p.x0, p.parentX1 + 1), p.x1, -p.dir, p.x0, p.x1};
     }
-    return changed;
 }
 
 }  // namespace raster::fill

@@ -120,6 +120,22 @@ void surfaceFill(Bitmap& page, Point seed, Colour paint)
     floodFillSurface(page, Brush(paint, BrushStyle::Solid), seed);
 }
 
+// A hatch cuts the surface it leaves between its lines into diamonds, so this one starts every
+// iteration from a fresh page; the copy is not timed.
+void hatchSurfaceBench(benchmark::State& state)
+{
+    const FillCase fresh = openCase();
+    Bitmap page = fresh.page;
+    for (auto _ : state) {
+        state.PauseTiming();
+        copyBitmap(page, {0, 0}, fresh.page);
+        state.ResumeTiming();
+        floodFillSurface(page, Brush(kPaints[0], BrushStyle::DiagonalCross), fresh.seeds[0]);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(hatchSurfaceBench)->Name("surfaceFill/open diagonal cross");
+
 // OpenCV's fill of the seed's colour, 4-connected, on the same bytes: the same work as both of ours
 // on these pages, where each area is one colour bounded by black.
 void openCvFill(Bitmap& page, Point seed, Colour paint)
@@ -135,6 +151,7 @@ BENCHMARK_CAPTURE(fillBench, maze, mazeCase, borderFill)->Name("borderFill/maze"
 BENCHMARK_CAPTURE(fillBench, hatch, openCase, hatchBorderFill)->Name("borderFill/open diagonal cross");
 BENCHMARK_CAPTURE(fillBench, surfaceOpen, openCase, surfaceFill)->Name("surfaceFill/open");
 BENCHMARK_CAPTURE(fillBench, surfaceSquares, squaresCase, surfaceFill)->Name("surfaceFill/squares");
+BENCHMARK_CAPTURE(fillBench, surfaceMaze, mazeCase, surfaceFill)->Name("surfaceFill/maze");
 BENCHMARK_CAPTURE(fillBench, cvOpen, openCase, openCvFill)->Name("opencv floodFill/open");
 BENCHMARK_CAPTURE(fillBench, cvSquares, squaresCase, openCvFill)->Name("opencv floodFill/squares");
 BENCHMARK_CAPTURE(fillBench, cvMaze, mazeCase, openCvFill)->Name("opencv floodFill/maze");
@@ -146,6 +163,8 @@ const bench::Beside kBeside[] = {
     {"borderFill/open diagonal cross", "opencv floodFill/open", "OpenCV"},
     {"surfaceFill/open", "opencv floodFill/open", "OpenCV"},
     {"surfaceFill/squares", "opencv floodFill/squares", "OpenCV"},
+    {"surfaceFill/maze", "opencv floodFill/maze", "OpenCV"},
+    {"surfaceFill/open diagonal cross", "opencv floodFill/open", "OpenCV"},
 };
 
 }  // namespace
