@@ -7,7 +7,7 @@
 
 // Searches along one row for where a fill's run ends: the next pixel that equals, or differs from, a
 // colour key, and the next set or clear mark of a bit mask. Most of a fill's time is spent finding
-// where its runs end, so eight pixels are looked at together as four 48-bit pixel pairs.
+// where its runs end, so eight pixels are looked at together, as three 64-bit words.
 namespace raster::fill {
 
 // A pixel's key: blue in the low byte, as the bytes lie in memory.
@@ -27,9 +27,10 @@ inline std::uint64_t load64(const std::uint8_t* p)
     return v;
 }
 
-constexpr std::uint64_t kTwoPixels = 0xFFFF'FFFF'FFFFull;
 constexpr std::uint64_t kLaneLow = 0x7F'FFFF'7F'FFFFull;
 constexpr std::uint64_t kLaneTop = 0x80'0000'80'0000ull;
+constexpr std::uint64_t kByteOnes = 0x0101'0101'0101'0101ull;
+constexpr std::uint64_t kByteTops = 0x8080'8080'8080'8080ull;
 
 // The top bit of each 24-bit lane is set when the lane is not zero; the sums never carry out of a lane.
 inline std::uint64_t nonzeroLanes(std::uint64_t v)
@@ -37,40 +38,60 @@ inline std::uint64_t nonzeroLanes(std::uint64_t v)
     return (((v & kLaneLow) + kLaneLow) | v) & kLaneTop;
 }
 
-// Eight pixels from p against a key repeated twice: whether every one equals it, or none does.
-// The four loads stay inside the 24 bytes (the last one is shifted down instead of reaching past).
-struct EightPixels {
-    std::uint64_t a, b, c, d;
+// Some top bit set exactly when some byte of v is zero.
+inline std::uint64_t zeroBytes(std::uint64_t v)
+{
+    return (v - kByteOnes) & ~v & kByteTops;
+}
 
-    EightPixels(const std::uint8_t* p, std::uint64_t pair)
-        : a(load64(p) ^ pair)
-        , b(load64(p + 6) ^ pair)
-        , c(load64(p + 12) ^ pair)
-        , d((load64(p + 16) >> 16) ^ pair)
+// The key repeated over 8 bytes from its first byte on.
+inline std::uint64_t repeated(std::uint32_t key)
+{
+    const std::uint64_t six = std::uint64_t(key) | std::uint64_t(key) << 24;
+    return six | six << 48;
+}
+
+// The key starting with its byte number first (blue 0, green 1, red 2).
+inline std::uint32_t rotated(std::uint32_t key, int first)
+{
+    return (key >> (8 * first) | key << (24 - 8 * first)) & 0xFF'FFFFu;
+}
+
+// A key repeated over the 24 bytes of eight pixels, and over the 6 bytes of two.
+struct KeyPattern {
+    std::uint64_t words[3];
+    std::uint64_t pair;
+
+    explicit KeyPattern(std::uint32_t key)
+        : words {repeated(key), repeated(rotated(key, 2)), repeated(rotated(key, 1))}
+        , pair(std::uint64_t(key) | std::uint64_t(key) << 24)
     {
     }
-    bool allEqual() const { return ((a | b | c | d) & kTwoPixels) == 0; }
-    bool noneEqual() const
+
+    bool allEqual(const std::uint8_t* p) const
     {
-        return (nonzeroLanes(a) & nonzeroLanes(b) & nonzeroLanes(c) & nonzeroLanes(d)) == kLaneTop;
+        return ((load64(p) ^ words[0]) | (load64(p + 8) ^ words[1]) | (load64(p + 16) ^ words[2])) == 0;
+    }
+    bool noneEqual(const std::uint8_t* p) const
+    {
+        const std::uint64_t a = load64(p) ^ words[0], b = load64(p + 8) ^ words[1], c = load64(p + 16) ^ words[2];
+        // No byte matches the key's byte in its place: the usual case, settled without looking at lanes.
+        if ((zeroBytes(a) | zeroBytes(b) | zeroBytes(c)) == 0)
+            return true;
+        // Pixel pairs as 24-bit lanes; the last load is shifted down rather than reaching past p + 24.
+        return (nonzeroLanes(load64(p) ^ pair) & nonzeroLanes(load64(p + 6) ^ pair)
+                   & nonzeroLanes(load64(p + 12) ^ pair) & nonzeroLanes((load64(p + 16) >> 16) ^ pair))
+            == kLaneTop;
     }
 };
 
-// Eight pixels in which a search for key (kFind = equal) or for anything else has nothing to find.
-template <bool kFindKey> bool nothingToFind(const std::uint8_t* row, int x, std::uint64_t pair)
+// Eight pixels from x in which a search for the key (kFindKey) or for anything else has nothing to find.
+template <bool kFindKey> bool nothingToFind(const std::uint8_t* row, int x, const KeyPattern& key)
 {
-    const EightPixels eight(row + std::size_t(x) * 3, pair);
-    return kFindKey ? eight.noneEqual() : eight.allEqual();
+    const std::uint8_t* p = row + std::size_t(x) * 3;
+    return kFindKey ? key.noneEqual(p) : key.allEqual(p);
 }
 
-inline std::uint64_t pairOf(std::uint32_t key)
-{
-    return std::uint64_t(key) | std::uint64_t(key) << 24;
-}
-
-}  // namespace detail
-
-namespace detail {
 
 template <bool kFindKey> bool isSought(const std::uint8_t* row, int x, std::uint32_t key)
 {
@@ -79,8 +100,8 @@ template <bool kFindKey> bool isSought(const std::uint8_t* row, int x, std::uint
 
 template <bool kFindKey> int findPixelWide(const std::uint8_t* row, int x, int end, std::uint32_t key)
 {
-    const std::uint64_t pair = pairOf(key);
-    while (x + 8 <= end && nothingToFind<kFindKey>(row, x, pair))
+    const KeyPattern pattern(key);
+    while (x + 8 <= end && nothingToFind<kFindKey>(row, x, pattern))
         x += 8;
     while (x < end && !isSought<kFindKey>(row, x, key))
         ++x;
@@ -89,8 +110,8 @@ template <bool kFindKey> int findPixelWide(const std::uint8_t* row, int x, int e
 
 template <bool kFindKey> int findPixelBackWide(const std::uint8_t* row, int begin, int x, std::uint32_t key)
 {
-    const std::uint64_t pair = pairOf(key);
-    while (x - 8 >= begin && nothingToFind<kFindKey>(row, x - 8, pair))
+    const KeyPattern pattern(key);
+    while (x - 8 >= begin && nothingToFind<kFindKey>(row, x - 8, pattern))
         x -= 8;
     while (x > begin && !isSought<kFindKey>(row, x - 1, key))
         --x;
