@@ -24,6 +24,7 @@ template <bool kInsideIsKey> struct PixelRow {
     int width;
     std::uint32_t key;
 
+    bool inside(int x) const { return (fill::pixelKey(bytes, x) == key) == kInsideIsKey; }
     int nextInside(int x, int end) const { return fill::findPixel<kInsideIsKey>(bytes, x, end, key); }
     int runEnd(int x) const { return fill::findPixel<!kInsideIsKey>(bytes, x, width, key); }
     int runStart(int x) const { return fill::findPixelBack<!kInsideIsKey>(bytes, 0, x, key); }
@@ -83,6 +84,7 @@ template <bool kInsideIsKey> struct MaskedRow {
     PixelRow<kInsideIsKey> pixels;
     const std::uint64_t* visited;
 
+    bool inside(int x) const { return pixels.inside(x) && !fill::isMarked(visited, x); }
     int nextInside(int x, int end) const
     {
         for (;;) {

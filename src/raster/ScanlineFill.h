@@ -12,6 +12,7 @@
 //
 // A Region provides:
 //   Row row(int y)                    a cursor on bitmap row y that finds runs of pixels inside:
+//       bool inside(int x)                whether pixel x is inside
 //       int nextInside(int x, int end)    the first inside pixel of [x, end), or end
 //       int runEnd(int x)                 the first pixel from x on that is not inside, or the width
 //       int runStart(int x)               the leftmost s <= x with every pixel of [s, x) inside
@@ -99,8 +100,24 @@ template <class Region> Rect scanlineFill(Region& region, int width, int height,
         }
         if (!holding && stack.empty())
             return changed;
-        const Pending p = holding ? held : stack.pop();
+        Pending p = holding ? held : stack.pop();
         holding = false;
+        // A one-pixel run under a parent that covers it, in a vertical corridor: while the next row
+        // holds one pixel only, below it, take it without the general scan (the same runs, found
+        // cheaper).
+        while (p.x0 == p.x1 && p.parentX0 <= p.x0 && p.x1 <= p.parentX1) {
+            const int y = p.y + p.dir;
+            const int x = p.x0;
+            if (y < 0 || y >= height)
+                break;
+            const auto row = region.row(y);
+            if (!row.inside(x) || (x > 0 && row.inside(x - 1)) || (x + 1 < width && row.inside(x + 1)))
+                break;
+            region.take(y, x, x + 1);
+            changed.top = std::min(changed.top, y);
+            changed.bottom = std::max(changed.bottom, y + 1);
+            p = {y, x, x, p.dir, x, x};
+        }
         scanCount = 0;
         scans[scanCount++] = {p.y + p.dir, p.x0, p.x1, p.dir, p.x0, p.x1};
         // Back towards the parent only where this run reaches past the parent's run.
