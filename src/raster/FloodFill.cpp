@@ -70,8 +70,24 @@ public:
         }
         return words;
     }
+    static bool isMarked(const std::uint64_t* row, int x) { return row[x >> 6] >> (x & 63) & 1; }
+
     // Only for rows already handed out by row().
-    void mark(int y, int x0, int x1) { fill::setMarks(marks_.get() + std::size_t(y) * words_, x0, x1); }
+    void mark(int y, int x0, int x1)
+    {
+        std::uint64_t* row = marks_.get() + std::size_t(y) * words_;
+        const int first = x0 >> 6;
+        const int last = (x1 - 1) >> 6;
+        const std::uint64_t head = ~std::uint64_t(0) << (x0 & 63);
+        const std::uint64_t tail = ~std::uint64_t(0) >> (63 - ((x1 - 1) & 63));
+        if (first == last) {
+            row[first] |= head & tail;
+            return;
+        }
+        row[first] |= head;
+        std::fill(row + first + 1, row + last, ~std::uint64_t(0));
+        row[last] |= tail;
+    }
 
 private:
     std::size_t words_;
@@ -79,23 +95,25 @@ private:
     std::vector<std::uint8_t> cleared_;
 };
 
-// Pixels the test lets in and the fill has not taken yet.
+// Pixels the test lets in and the fill has not taken yet. The fill takes whole runs of the pixels
+// the test lets in, so a run of them is either all taken or not at all: only its first pixel met
+// needs the mask.
 template <bool kInsideIsKey> struct MaskedRow {
     PixelRow<kInsideIsKey> pixels;
     const std::uint64_t* visited;
 
-    bool inside(int x) const { return pixels.inside(x) && !fill::isMarked(visited, x); }
+    bool inside(int x) const { return pixels.inside(x) && !VisitedMask::isMarked(visited, x); }
     int nextInside(int x, int end) const
     {
         for (;;) {
             x = pixels.nextInside(x, end);
-            if (x == end || !fill::isMarked(visited, x))
+            if (x == end || !VisitedMask::isMarked(visited, x))
                 return x;
-            x = fill::findMark<false>(visited, x, end);
+            x = std::min(pixels.runEnd(x), end);
         }
     }
-    int runEnd(int x) const { return fill::findMark<true>(visited, x, pixels.runEnd(x)); }
-    int runStart(int x) const { return fill::findMarkBack(visited, pixels.runStart(x), x); }
+    int runEnd(int x) const { return pixels.runEnd(x); }
+    int runStart(int x) const { return pixels.runStart(x); }
 };
 
 // Any brush whose paint may pass the test: a hatch leaves the pixels between its lines as they were,
