@@ -24,7 +24,7 @@ template <bool kInsideIsKey> struct PixelRow {
     int width;
     std::uint32_t key;
 
-    bool inside(int x) const { return (fill::pixelKey(bytes, x) == key) == kInsideIsKey; }
+    bool inside(int x) const { return fill::isSought<kInsideIsKey>(bytes, x, key); }
     int nextInside(int x, int end) const { return fill::findPixel<kInsideIsKey>(bytes, x, end, key); }
     int runEnd(int x) const { return fill::findPixel<!kInsideIsKey>(bytes, x, width, key); }
     int runStart(int x) const { return fill::findPixelBack<!kInsideIsKey>(bytes, 0, x, key); }

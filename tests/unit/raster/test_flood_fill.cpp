@@ -40,32 +40,6 @@ TEST(BorderFill, DiagonalLineStopsIt)
     EXPECT_EQ((Rect {0, 0, 7, 5}), changed);
 }
 
-// Border mode paints over whatever colours lie inside, the brush's own colour included: a stripe of
-// it must not cut the area in two.
-TEST(BorderFill, PaintsOverInnerColoursUpToTheBorder)
-{
-    for (const char paint : {'r', 'g'}) {
-        Bitmap b = bitmapFromAscii({
-            "########",
-            "#.g.r..#",
-            "#rrrrrr#",
-            "#..g...#",
-            "########",
-        });
-        floodFillBorder(b, solid(paint), {1, 1}, kBlack);
-        Bitmap expected = bitmapFromAscii({
-            "########",
-            "#rrrrrr#",
-            "#rrrrrr#",
-            "#rrrrrr#",
-            "########",
-        });
-        floodFillBorder(expected, solid(paint), {1, 1}, kBlack);
-        EXPECT_BITMAP_EQ(expected, b);
-        EXPECT_EQ(colourOfLetter(paint), b.pixel(1, 3));
-    }
-}
-
 TEST(BorderFill, PaintsNothingFromBorderOutsideOrWithHollowBrush)
 {
     const Bitmap original = bitmapFromAscii({
@@ -78,40 +52,6 @@ TEST(BorderFill, PaintsNothingFromBorderOutsideOrWithHollowBrush)
     EXPECT_TRUE(floodFillBorder(b, solid('r'), {0, 2}, kBlack).empty());
     EXPECT_TRUE(floodFillBorder(b, Brush(kBlack, BrushStyle::Hollow), {0, 0}, kBlack).empty());
     EXPECT_EQ(original, b);
-}
-
-TEST(BorderFill, BrushOfTheBorderColourStillStops)
-{
-    Bitmap b = bitmapFromAscii({
-        ".r#..",
-        "rr#..",
-    });
-    floodFillBorder(b, solid('#'), {0, 0}, kBlack);
-    EXPECT_BITMAP_EQ(bitmapFromAscii({
-                         "###..",
-                         "###..",
-                     }),
-        b);
-}
-
-TEST(BorderFill, HatchPaintsOnlyItsLinesAndLeavesTheRest)
-{
-    Bitmap b(12, 10, colourOfLetter('r'));
-    drawRectangle(b, Pen(kBlack, 1), Brush(kWhite, BrushStyle::Hollow), {0, 0}, {12, 10});
-    floodFillBorder(b, Brush(colourOfLetter('b'), BrushStyle::Cross), {5, 5}, kBlack);
-    EXPECT_BITMAP_EQ(bitmapFromAscii({
-                         "############",
-                         "#rrrbrrrrrr#",
-                         "#rrrbrrrrrr#",
-                         "#rrrbrrrrrr#",
-                         "#rrrbrrrrrr#",
-                         "#rrrbrrrrrr#",
-                         "#rrrbrrrrrr#",
-                         "#bbbbbbbbbb#",
-                         "#rrrbrrrrrr#",
-                         "############",
-                     }),
-        b);
 }
 
 // A 660 x 444 spiral is one corridor hundreds of thousands of steps long: a recursive fill would
@@ -133,23 +73,6 @@ TEST(BorderFill, FillsAWholeSpiralMaze)
     Bitmap hatched = testsupport::spiralMaze(660, 444);
     const Rect changed = floodFillBorder(hatched, Brush(colourOfLetter('r'), BrushStyle::Vertical), {1, 1}, kBlack);
     EXPECT_EQ((Rect {1, 1, 659, 443}), changed);
-}
-
-TEST(SurfaceFill, PaintsOnlyTheConnectedAreaOfTheStartColour)
-{
-    Bitmap b = bitmapFromAscii({
-        "ggr.g",
-        "grrgg",
-        "ggr#g",
-    });
-    const Rect changed = floodFillSurface(b, solid('b'), {0, 0});
-    EXPECT_BITMAP_EQ(bitmapFromAscii({
-                         "bbr.g",
-                         "brrgg",
-                         "bbr#g",
-                     }),
-        b);
-    EXPECT_EQ((Rect {0, 0, 2, 3}), changed);
 }
 
 TEST(SurfaceFill, SameColourChangesNothingAndHatchEnds)
