@@ -53,7 +53,8 @@ private:
 template <class Region> Rect scanlineFill(Region& region, int width, int height, Point start)
 {
     using detail::Pending;
-    if (!Rect::fromSize(width, height).contains(start) || region.row(start.y).nextInside(start.x, start.x + 1) != start.x)
+    if (!Rect::fromSize(width, height).contains(start)
+        || region.row(start.y).nextInside(start.x, start.x + 1) != start.x)
         return {};
 
     Rect changed {start.x, start.y, start.x + 1, start.y + 1};
@@ -102,9 +103,10 @@ template <class Region> Rect scanlineFill(Region& region, int width, int height,
             return changed;
         Pending p = holding ? held : stack.pop();
         holding = false;
-        // A one-pixel run under a parent that covers it, in a vertical corridor: while the next row
-        // holds one pixel only, below it, take it without the general scan (the same runs, found
-        // cheaper).
+        // A one-pixel run that its parent covers needs no back scan. While the next pixel of its
+        // column (the way the fill goes) is inside and neither of its neighbours is, it is that row's
+        // only run: take it here as the general scan would, for a fraction of the cost (a corridor
+        // a pixel wide is nothing but such runs).
         while (p.x0 == p.x1 && p.parentX0 <= p.x0 && p.x1 <= p.parentX1) {
             const int y = p.y + p.dir;
             const int x = p.x0;

@@ -132,8 +132,8 @@ template <class Inside> Rect referenceFill(Bitmap& b, const Brush& brush, Point 
 // from the key in one byte only is met often, the paint colour already on the page included.
 TEST(FloodFills, AgreeWithThePixelByPixelRuleOnRandomLinePictures)
 {
-    const Colour palette[] = {kBlack, kWhite, Colour::rgb(250, 40, 40), Colour::rgb(0, 0, 1), Colour::rgb(1, 0, 0),
-        Colour::rgb(255, 255, 0)};
+    const Colour palette[] = {
+        kBlack, kWhite, Colour::rgb(250, 40, 40), Colour::rgb(0, 0, 1), Colour::rgb(1, 0, 0), Colour::rgb(255, 255, 0)};
     for (unsigned seed = 1; seed <= 400; ++seed) {
         SCOPED_TRACE(testing::Message() << "seed " << seed);
         std::mt19937 random(seed);
@@ -141,7 +141,9 @@ TEST(FloodFills, AgreeWithThePixelByPixelRuleOnRandomLinePictures)
         const auto anyColour = [&] { return palette[below(std::size(palette))]; };
         Bitmap picture(1 + below(70), 1 + below(30), anyColour());
         for (int lines = below(9); lines > 0; --lines) {
-            const auto anyPoint = [&] { return Point {below(picture.width() + 4) - 2, below(picture.height() + 4) - 2}; };
+            const auto anyPoint = [&] {
+                return Point {below(picture.width() + 4) - 2, below(picture.height() + 4) - 2};
+            };
             drawLine(picture, Pen(anyColour(), 1 + below(3)), anyPoint(), anyPoint());
         }
         const Brush brush(anyColour(), BrushStyle(below(7) == 0 ? 0 : 2 + below(6)));
