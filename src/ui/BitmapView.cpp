@@ -1,6 +1,9 @@
 #include "ui/BitmapView.h"
 
+#include <cmath>
+
 #include <QImage>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -10,6 +13,15 @@ QImage toQImage(const raster::Bitmap& bitmap)
         return {};
     return QImage(bitmap.row(0), bitmap.width(), bitmap.height(), qsizetype(bitmap.rowBytes()), QImage::Format_BGR888)
         .copy();
+}
+
+QPoint pixelAt(const QMouseEvent& event)
+{
+    // Qt hands a child widget its position rounded to whole points; the position in the window
+    // keeps the fraction that rounding took off or put on, so add that back before cutting down.
+    const QPointF inWindow = event.scenePosition();
+    const QPointF exact = event.position() + (inWindow - QPointF(inWindow.toPoint()));
+    return {int(std::floor(exact.x())), int(std::floor(exact.y()))};
 }
 
 BitmapView::BitmapView(const raster::Bitmap* bitmap, QWidget* parent) : QWidget(parent), bitmap_(bitmap)
@@ -26,6 +38,8 @@ void BitmapView::setBitmap(const raster::Bitmap* bitmap)
 void BitmapView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    // Magnified pixels stay crisp squares: a child's one-pixel line must not blur.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRect area = event->rect().intersected(rect());
     if (!bitmap_ || bitmap_->empty()) {
         painter.fillRect(area, Qt::white);

@@ -1,12 +1,19 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <QWidget>
+
+class QMouseEvent;
 
 #include "raster/Bitmap.h"
 
 // A copy of the bitmap as a Qt image, for scaled previews.
 QImage toQImage(const raster::Bitmap& bitmap);
+
+// The bitmap pixel under the pointer. On a scaled screen one pixel covers several screen
+// pixels, and each of them must give that pixel, so the exact position is cut down, not rounded.
+QPoint pixelAt(const QMouseEvent& event);
 
 // Shows a raster::Bitmap at one-to-one scale, or magnified with each pixel a square block. The
 // owner changes the bitmap and then asks for the changed rectangle to be repainted, so a stroke

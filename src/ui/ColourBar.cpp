@@ -166,7 +166,7 @@ bool ColourBar::eventFilter(QObject* watched, QEvent* event)
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::MouseMove:
-        impalmainMouseMove(static_cast<QMouseEvent*>(event)->position().toPoint());
+        impalmainMouseMove(pixelAt(*static_cast<QMouseEvent*>(event)));
         return true;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:

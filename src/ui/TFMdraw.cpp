@@ -282,7 +282,7 @@ void TFMdraw::repaintPad(const raster::Rect& changed)
 bool TFMdraw::padMouseEvent(QEvent* event)
 {
     auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPoint p = mouse->position().toPoint();
+    const QPoint p = pixelAt(*mouse);
     const raster::Point at{p.x(), p.y()};
     switch (event->type()) {
     case QEvent::MouseButtonPress:

@@ -198,7 +198,7 @@ bool TFmClipMaker::eventFilter(QObject* watched, QEvent* event)
     if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove
         && type != QEvent::MouseButtonRelease)
         return QDialog::eventFilter(watched, event);
-    const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+    const QPoint p = pixelAt(*static_cast<QMouseEvent*>(event));
     const raster::Point at {p.x(), p.y()};
     if (type == QEvent::MouseMove)
         maker_.imstretchedMouseMove(at);

@@ -79,9 +79,13 @@ void Tfmdwchoices::lbselectionClick()
     chooser_->select(std::size_t(lbtitles->currentRow()));
     const std::optional<raster::Bitmap> preview = chooser_->preview();
     impreview->setVisible(preview.has_value());
-    if (preview)
-        impreview->setPixmap(QPixmap::fromImage(
-            toQImage(*preview).scaled(impreview->size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    if (!preview)
+        return;
+    // Shrunk to the screen's own pixels, so a scaled screen shows it sharp rather than stretched.
+    const qreal ratio = impreview->devicePixelRatioF();
+    QImage shown = toQImage(*preview).scaled(impreview->size() * ratio, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    impreview->setPixmap(QPixmap::fromImage(shown));
 }
 
 void Tfmdwchoices::btnremoveClick()

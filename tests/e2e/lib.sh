@@ -13,14 +13,14 @@ e2e_cleanup() {
     [ -n "${E2E_ROOT:-}" ] && rm -rf "$E2E_ROOT"
 }
 
-# e2e_setup PROGRAM: copies the program into a fresh folder and starts a private X server.
+# e2e_setup [PROGRAM]: copies the program into a fresh folder and starts a private X server.
 e2e_setup() {
     E2E_ROOT=$(mktemp -d)
     trap e2e_cleanup EXIT
     E2E_DATA="$E2E_ROOT/Dabwick"
     mkdir -p "$E2E_DATA" "$E2E_ROOT/home" "$E2E_ROOT/run"
     chmod 700 "$E2E_ROOT/run"
-    cp "$1" "$E2E_DATA/dabwick"
+    [ -n "${1:-}" ] && cp "$1" "$E2E_DATA/dabwick"
     export HOME="$E2E_ROOT/home" XDG_RUNTIME_DIR="$E2E_ROOT/run" XDG_CONFIG_HOME="$E2E_ROOT/home/.config"
     export QT_QPA_PLATFORM=xcb
     unset SESSION_MANAGER
@@ -29,7 +29,7 @@ e2e_setup() {
     # E2E_DISPLAYS lists the display numbers to try, for machines where others run tests too.
     for display in ${E2E_DISPLAYS:-$(seq 91 120)}; do
         [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$display" -screen 0 "${E2E_SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
         E2E_XVFB_PID=$!
         export DISPLAY=":$display"
         for _ in $(seq 50); do
@@ -69,9 +69,15 @@ e2e_wait_gone() {
     e2e_fail "process $1 did not end"
 }
 
+# Clicks and drags take window points; with E2E_SCALE (the QT_SCALE_FACTOR in use) each lands
+# on the last screen pixel of its point, the one a rounding mistake would give to the next point.
+e2e_screen() {
+    echo $(($1 * ${E2E_SCALE:-1} + ${E2E_SCALE:-1} - 1))
+}
+
 # e2e_click WINDOW X Y: a real left click at the window's client point.
 e2e_click() {
-    xdotool mousemove --window "$1" "$2" "$3" click 1
+    xdotool mousemove --window "$1" "$(e2e_screen "$2")" "$(e2e_screen "$3")" click 1
 }
 
 # e2e_screenshot NAME: keeps a picture of the screen when E2E_SHOTS names a folder.
@@ -97,9 +103,9 @@ e2e_pixel() {
 # e2e_drag WINDOW X1 Y1 X2 Y2: a real drag with the left button, in steps.
 e2e_drag() {
     local window=$1 x1=$2 y1=$3 x2=$4 y2=$5 i
-    xdotool mousemove --window "$window" "$x1" "$y1" mousedown 1
+    xdotool mousemove --window "$window" "$(e2e_screen "$x1")" "$(e2e_screen "$y1")" mousedown 1
     for i in 1 2 3 4 5 6 7 8; do
-        xdotool mousemove --window "$window" $((x1 + (x2 - x1) * i / 8)) $((y1 + (y2 - y1) * i / 8))
+        xdotool mousemove --window "$window" "$(e2e_screen $((x1 + (x2 - x1) * i / 8)))" "$(e2e_screen $((y1 + (y2 - y1) * i / 8)))"
     done
     xdotool mouseup 1
 }
