@@ -9,7 +9,7 @@ JOBS         ?= $(shell nproc)
 # Warnings are errors on the build machine, plain warnings at a developer's desk.
 WERROR       ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build run test unit-test fuzz bench contact-sheet clean
+.PHONY: all deps configure build run package test unit-test fuzz bench contact-sheet clean
 
 all: build
 
@@ -24,6 +24,10 @@ build: configure
 
 run: build
 	$(BUILD_DIR)/bin/dabwick
+
+# The Debian package, in the build folder.
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 unit-test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)

@@ -33,6 +33,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dabwick");
+    // Ties the windows to the installed desktop entry, so the task bar shows them as Dabwick.
+    QApplication::setDesktopFileName(DABWICK_DESKTOP_ID);
     // The program ends when the main window closes, not when the name screen does.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(glyphIcon("program"));

@@ -56,6 +56,14 @@ std::string ExpandLongPath(const std::string& path)
     return result;
 }
 
+bool IsInstalledLayout(const std::string& programFolder)
+{
+    if (programFolder.empty() || namePart(programFolder.substr(0, programFolder.size() - 1)) != "bin")
+        return false;
+    std::error_code ec;
+    return fs::is_regular_file(programFolder + "../share/applications/" DABWICK_DESKTOP_ID ".desktop", ec);
+}
+
 std::string ProgramFolder(const std::string& programPath)
 {
     const std::string folder = folderPart(programPath);
@@ -72,7 +80,9 @@ ProgramPlaces ProgramPlaces::discover(const char* argv0)
     const std::string programPath = platform::programFilePath();
     places.programFileName = namePart(ExpandLongPath(programPath));
     places.dataFolder = ProgramFolder(programPath);
-    if (!CanWriteFolder(places.dataFolder)) {
+    // Installed, the program keeps out of bin/ even for the administrator, who could write there.
+    const bool installed = IsInstalledLayout(places.dataFolder);
+    if (installed || !CanWriteFolder(places.dataFolder)) {
         const std::string personal = platform::dataHomeFolder() + "Dabwick/";
         std::error_code ec;
         fs::create_directories(personal, ec);
@@ -80,7 +90,7 @@ ProgramPlaces ProgramPlaces::discover(const char* argv0)
     }
     places.registryFolder = platform::configFolder();
 
-    const std::string recordFolder = CanWriteFolder(places.launchFolder) ? places.launchFolder : places.dataFolder;
+    const std::string recordFolder = !installed && CanWriteFolder(places.launchFolder) ? places.launchFolder : places.dataFolder;
     places.firstRunRecordPath = recordFolder + recordFileName(places.programFileName.empty() ? "dabwick" : places.programFileName);
     return places;
 }
