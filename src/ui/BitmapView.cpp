@@ -1,11 +1,10 @@
 #include "ui/BitmapView.h"
 
-#include <cmath>
-
 #include <QImage>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <cmath>
 
 QImage toQImage(const raster::Bitmap& bitmap)
 {

@@ -4,9 +4,9 @@
 #include <QPoint>
 #include <QWidget>
 
-class QMouseEvent;
-
 #include "raster/Bitmap.h"
+
+class QMouseEvent;
 
 // A copy of the bitmap as a Qt image, for scaled previews.
 QImage toQImage(const raster::Bitmap& bitmap);
@@ -15,9 +15,9 @@ QImage toQImage(const raster::Bitmap& bitmap);
 // pixels, and each of them must give that pixel, so the exact position is cut down, not rounded.
 QPoint pixelAt(const QMouseEvent& event);
 
-// Shows a raster::Bitmap at one-to-one scale, or magnified with each pixel a square block. The
-// owner changes the bitmap and then asks for the changed rectangle to be repainted, so a stroke
-// repaints only what it touched.
+// Shows a raster::Bitmap at one-to-one scale, or magnified with each pixel a square block; on a
+// scaled screen too each pixel is a sharp square. The owner changes the bitmap and then asks for
+// the changed rectangle to be repainted, so a stroke repaints only what it touched.
 class BitmapView : public QWidget {
     Q_OBJECT
 public:
