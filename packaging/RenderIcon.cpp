@@ -14,7 +14,7 @@ int main(int argc, char** argv)
         return 1;
     }
     const int size = QString(argv[2]).toInt();
-    const QSvgRenderer svg{QString(argv[1])};
+    QSvgRenderer svg {QString(argv[1])};
     if (size <= 0 || !svg.isValid()) {
         std::fprintf(stderr, "render-icon: cannot render %s at size %s\n", argv[1], argv[2]);
         return 1;
