@@ -25,18 +25,19 @@ e2e_setup() {
     export QT_QPA_PLATFORM=xcb
     unset SESSION_MANAGER
 
+    # Xvfb picks a free display itself and names it once it is ready, so tests that start
+    # at the same moment never share one.
     local display
-    # E2E_DISPLAYS lists the display numbers to try, for machines where others run tests too.
-    for display in ${E2E_DISPLAYS:-$(seq 91 120)}; do
-        [ -e "/tmp/.X$display-lock" ] && continue
-        Xvfb ":$display" -screen 0 "${E2E_SCREEN:-1280x1024}x24" -nolisten tcp >/dev/null 2>&1 &
-        E2E_XVFB_PID=$!
-        export DISPLAY=":$display"
-        for _ in $(seq 50); do
-            xdpyinfo >/dev/null 2>&1 && return 0
-            kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
-            sleep 0.1
-        done
+    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$E2E_ROOT/display" >/dev/null 2>&1 &
+    E2E_XVFB_PID=$!
+    for _ in $(seq 100); do
+        display=$(cat "$E2E_ROOT/display" 2>/dev/null)
+        if [ -n "$display" ]; then
+            export DISPLAY=":$display"
+            return 0
+        fi
+        kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
+        sleep 0.1
     done
     e2e_fail "no X display could be started"
 }
@@ -52,7 +53,7 @@ e2e_start() {
 e2e_window() {
     local id pattern
     pattern=$(printf '%s' "$1" | sed 's/[][\.*^$(){}?+|]/\\&/g')
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         id=$(xdotool search --onlyvisible --name "^$pattern\$" 2>/dev/null | head -n 1)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
