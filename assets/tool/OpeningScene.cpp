@@ -118,6 +118,7 @@ void star(SceneCanvas& canvas, double cx, double cy, double r)
 
 void mushroom(SceneCanvas& canvas, double cx, double cy)
 {
+    // The stem and the spots are white like the fence, the cap red like an apple.
     canvas.shape(rect(cx - 3.5, cy - 2, 7, 12), Kind::Fence, 1.6);
     QPainterPath cap({cx - 11, cy});
     cap.quadTo(cx - 10, cy - 13, cx, cy - 13);
@@ -217,6 +218,7 @@ void house(SceneCanvas& canvas)
     for (double x : {164.0, 270.0}) {
         canvas.shape(rect(x, 214, 46, 40), Kind::Window);
         canvas.lines(segment({x + 23, 214}, {x + 23, 254}).united(segment({x, 234}, {x + 46, 234})), 2.5);
+        // A box of flowers on the sill, each flower its own colour.
         for (double dx : {8.0, 23.0, 38.0})
             canvas.shape(circle(x + dx, 252, 5), Kind::Tulip, 1.5, int(dx));
         canvas.shape(rect(x - 5, 254, 56, 8), Kind::Door);

@@ -19,6 +19,7 @@ inline constexpr std::array<std::string_view, 33> kKindNames = {"sky", "cloud", 
     "bannerend", "letter", "field", "pine", "hills", "roof", "wall", "chimney", "window", "door", "knob",
     "barn", "barnroof", "barndoor", "crown", "trunk", "apple", "sheep", "sheephead", "fence", "grass",
     "petal", "middle", "leaf", "tulip", "wing", "pebble", "ladybird"};
+static_assert(kKindNames.size() == std::size_t(Kind::Ladybird) + 1, "one name for each kind");
 
 // Two pictures drawn in step: the line art a child sees, and beneath it a plan that says for
 // every pixel which kind of thing was drawn there last. A shape painted over others hides their
