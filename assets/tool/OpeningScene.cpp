@@ -423,7 +423,7 @@ void drawOpeningScene(SceneCanvas& canvas, int frame)
         star(canvas, at.x(), at.y(), 7);
     kite(canvas, 444, 92);
     QPainterPath birds;
-    for (const QPointF at : {QPointF(220, 108), QPointF(246, 100), QPointF(450, 116)}) {
+    for (const QPointF at : {QPointF(220, 108), QPointF(246, 100)}) {
         birds.moveTo(at.x() - 9, at.y());
         birds.quadTo(at.x() - 4, at.y() - 6, at.x(), at.y());
         birds.quadTo(at.x() + 4, at.y() - 6, at.x() + 9, at.y());
