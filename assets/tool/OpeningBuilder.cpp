@@ -4,9 +4,9 @@
 // pass and coloured from assets/opening/schemes.txt by what each area shows.
 #include <QImage>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
-#include <array>
 #include <fstream>
 #include <map>
 #include <set>
@@ -51,8 +51,8 @@ std::vector<Area> describeAreas(const raster::Bitmap& art, const QImage& plan)
     // Each area is filled with its own number, which no area shares with black or white.
     raster::Bitmap labels = art;
     for (std::size_t i = 0; i < regions.size(); ++i)
-        raster::floodFillSurface(labels, raster::Brush(raster::Colour(std::uint32_t(i + 1)), raster::BrushStyle::Solid),
-            regions[i].seed);
+        raster::floodFillSurface(
+            labels, raster::Brush(raster::Colour(std::uint32_t(i + 1)), raster::BrushStyle::Solid), regions[i].seed);
     std::vector<std::map<QRgb, int>> votes(regions.size());
     for (int y = 0; y < kHeight; ++y) {
         for (int x = 0; x < kWidth; ++x) {
@@ -63,8 +63,8 @@ std::vector<Area> describeAreas(const raster::Bitmap& art, const QImage& plan)
     }
     std::vector<Area> areas;
     for (std::size_t i = 0; i < regions.size(); ++i) {
-        const auto most = std::max_element(votes[i].begin(), votes[i].end(),
-            [](const auto& a, const auto& b) { return a.second < b.second; });
+        const auto most = std::max_element(
+            votes[i].begin(), votes[i].end(), [](const auto& a, const auto& b) { return a.second < b.second; });
         areas.push_back({regions[i], planKind(most->first), planVariant(most->first)});
     }
     return areas;
@@ -73,10 +73,11 @@ std::vector<Area> describeAreas(const raster::Bitmap& art, const QImage& plan)
 void closeSmallest(raster::Bitmap& art, std::vector<Area> areas, std::size_t excess)
 {
     std::erase_if(areas, [](const Area& a) { return a.kind == Kind::Letter || a.kind == Kind::Ladybird; });
-    std::stable_sort(areas.begin(), areas.end(), [](const Area& a, const Area& b) { return a.region.area < b.region.area; });
+    std::stable_sort(
+        areas.begin(), areas.end(), [](const Area& a, const Area& b) { return a.region.area < b.region.area; });
     if (areas.size() < excess || areas[excess - 1].region.area > kLargestToClose)
-        throw std::runtime_error("opening drawing: " + std::to_string(excess) + " areas too many to close the "
-            "smallest; take some detail out of OpeningScene.cpp");
+        throw std::runtime_error("opening drawing: " + std::to_string(excess)
+            + " areas too many to close the smallest; take some detail out of OpeningScene.cpp");
     for (std::size_t i = 0; i < excess; ++i)
         raster::floodFillSurface(art, raster::Brush(raster::kBlack, raster::BrushStyle::Solid), areas[i].region.seed);
 }
@@ -124,8 +125,8 @@ void addPebbles(raster::Bitmap& art, QImage& plan, std::size_t missing)
         ++added;
     }
     if (added < missing)
-        throw std::runtime_error("opening drawing: " + std::to_string(missing - added) + " areas short and no "
-            "room left for pebbles; add detail to OpeningScene.cpp");
+        throw std::runtime_error("opening drawing: " + std::to_string(missing - added)
+            + " areas short and no room left for pebbles; add detail to OpeningScene.cpp");
 }
 
 // Colours by kind: a line "kind | scheme 0 | scheme 1 | scheme 2 | scheme 3", each scheme a list
@@ -193,8 +194,8 @@ dabwick::OpeningTable tableFor(const std::vector<Area>& areas, const Schemes& sc
         for (const raster::Colour colour : table.colours[std::size_t(s)])
             distinct.insert(colour.value());
         if (distinct.size() != kSchemeColours[std::size_t(s)])
-            throw std::runtime_error("opening drawing: scheme " + std::to_string(s) + " uses " +
-                std::to_string(distinct.size()) + " colours, not " + std::to_string(kSchemeColours[std::size_t(s)]));
+            throw std::runtime_error("opening drawing: scheme " + std::to_string(s) + " uses "
+                + std::to_string(distinct.size()) + " colours, not " + std::to_string(kSchemeColours[std::size_t(s)]));
     }
     return table;
 }
@@ -210,7 +211,8 @@ std::vector<BuiltResource> buildOpening(const std::filesystem::path& assetsFolde
     QImage plan = canvas.plan();
     std::vector<Area> areas = describeAreas(art, plan);
     // Whoever edits the drawing sees how far it is from the count.
-    std::fprintf(stderr, "dabwick-assets: the opening drawing has %zu areas before the count is made 752\n", areas.size());
+    std::fprintf(
+        stderr, "dabwick-assets: the opening drawing has %zu areas before the count is made 752\n", areas.size());
     const std::size_t wanted = dabwick::kOpeningEntries;
     if (areas.size() > wanted)
         closeSmallest(art, areas, areas.size() - wanted);
@@ -220,7 +222,7 @@ std::vector<BuiltResource> buildOpening(const std::filesystem::path& assetsFolde
 
     if (areas.size() != wanted)
         throw std::runtime_error("opening drawing: " + std::to_string(areas.size()) + " areas, not 752");
-    if (areas.front().region.seed != raster::Point{kFrame, kFrame} || areas.front().kind != Kind::Sky)
+    if (areas.front().region.seed != raster::Point {kFrame, kFrame} || areas.front().kind != Kind::Sky)
         throw std::runtime_error("opening drawing: the first area must be the sky at the frame's corner");
     if (areas.back().kind != Kind::Ladybird)
         throw std::runtime_error("opening drawing: the last area in scan order must be the ladybird at the bottom");
@@ -230,7 +232,8 @@ std::vector<BuiltResource> buildOpening(const std::filesystem::path& assetsFolde
     auto bytes = raster::encodeBmp1(art, twoColours, {.pixelsPerMetre = 2677, .recordImageSize = false});
     if (!bytes)
         throw std::runtime_error("opening drawing: " + bytes.error);
-    return {{"opening", "image", std::move(*bytes.value)}, {"openingregions", "table", dabwick::encodeOpeningTable(table)}};
+    return {
+        {"opening", "image", std::move(*bytes.value)}, {"openingregions", "table", dabwick::encodeOpeningTable(table)}};
 }
 
 }  // namespace assets

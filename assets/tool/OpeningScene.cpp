@@ -190,8 +190,8 @@ void farHills(SceneCanvas& canvas)
         for (int tier = 2; tier >= 0; --tier) {
             const double top = at.y() + tier * 8;
             const double half = 7 + tier * 3;
-            canvas.shape(polygon({{at.x(), top}, {at.x() + half, top + 14}, {at.x() - half, top + 14}}),
-                Kind::Pine, 1.6);
+            canvas.shape(
+                polygon({{at.x(), top}, {at.x() + half, top + 14}, {at.x() - half, top + 14}}), Kind::Pine, 1.6);
         }
     }
 }
@@ -348,8 +348,8 @@ void meadow(SceneCanvas& canvas)
     }
     canvas.lines(tufts, 1.5);
     const double daisies[][3] = {{30, 362, 12}, {84, 380, 13}, {150, 360, 12}, {212, 384, 14}, {274, 362, 12},
-        {330, 392, 13}, {392, 364, 12}, {452, 384, 12}, {508, 360, 11}, {42, 408, 11}, {178, 404, 10},
-        {262, 406, 10}, {420, 406, 10}, {496, 404, 10}};
+        {330, 392, 13}, {392, 364, 12}, {452, 384, 12}, {508, 360, 11}, {42, 408, 11}, {178, 404, 10}, {262, 406, 10},
+        {420, 406, 10}, {496, 404, 10}};
     int variant = 0;
     for (const auto& d : daisies)
         daisy(canvas, d[0], d[1], d[2], ++variant);
@@ -367,7 +367,8 @@ void meadow(SceneCanvas& canvas)
 }  // namespace
 
 SceneCanvas::SceneCanvas(int width, int height)
-    : ink_(width, height, QImage::Format_RGB32), plan_(width, height, QImage::Format_RGB32)
+    : ink_(width, height, QImage::Format_RGB32)
+    , plan_(width, height, QImage::Format_RGB32)
 {
     ink_.fill(Qt::white);
     plan_.fill(QColor::fromRgb(qRgb(0, 0, int(Kind::Sky))));
@@ -406,8 +407,8 @@ void SceneCanvas::frame(int width)
     QPainter ink(&ink_);
     const int w = ink_.width();
     const int h = ink_.height();
-    for (const QRect& side : {QRect(0, 0, w, width), QRect(0, h - width, w, width), QRect(0, 0, width, h),
-             QRect(w - width, 0, width, h)})
+    for (const QRect& side :
+        {QRect(0, 0, w, width), QRect(0, h - width, w, width), QRect(0, 0, width, h), QRect(w - width, 0, width, h)})
         ink.fillRect(side, Qt::black);
 }
 
@@ -418,8 +419,8 @@ void drawOpeningScene(SceneCanvas& canvas, int frame)
     cloud(canvas, 300, 108, 0.7);
     cloud(canvas, 120, 100, 0.55);
     cloud(canvas, 520, 118, 0.5);
-    for (const QPointF at : {QPointF(30, 84), QPointF(150, 20), QPointF(236, 96), QPointF(508, 20),
-             QPointF(640, 126), QPointF(20, 130)})
+    for (const QPointF at :
+        {QPointF(30, 84), QPointF(150, 20), QPointF(236, 96), QPointF(508, 20), QPointF(640, 126), QPointF(20, 130)})
         star(canvas, at.x(), at.y(), 7);
     kite(canvas, 444, 92);
     QPainterPath birds;

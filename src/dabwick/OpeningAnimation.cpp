@@ -10,7 +10,10 @@
 namespace dabwick {
 
 OpeningAnimation::OpeningAnimation(raster::Bitmap drawing, const OpeningTable& table, std::uint64_t randomSeed)
-    : drawing_(std::move(drawing)), picture_(drawing_), table_(table), random_(randomSeed)
+    : drawing_(std::move(drawing))
+    , picture_(drawing_)
+    , table_(table)
+    , random_(randomSeed)
 {
 }
 
@@ -56,9 +59,9 @@ std::optional<OpeningStep> OpeningAnimation::tick()
     lbcount_.erase(lbcount_.begin() + p);
     const std::size_t at = std::size_t(e);
     const raster::Brush brush(table_.colours[std::size_t(scheme_)][at], raster::BrushStyle::Solid);
-    const raster::Rect changed =
-        raster::floodFillBorder(picture_, brush, {table_.seedX[at], table_.seedY[at]}, raster::kBlack);
-    return OpeningStep{e, changed};
+    const raster::Rect changed
+        = raster::floodFillBorder(picture_, brush, {table_.seedX[at], table_.seedY[at]}, raster::kBlack);
+    return OpeningStep {e, changed};
 }
 
 }  // namespace dabwick

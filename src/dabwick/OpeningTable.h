@@ -16,9 +16,9 @@ inline constexpr int kOpeningSchemes = 4;
 // The region table of the opening drawing: one entry per white area, in scan order of the
 // seeds (each area's first pixel), with the area's colour in each of the four schemes.
 struct OpeningTable {
-    std::array<std::int32_t, kOpeningEntries> seedY{};
-    std::array<std::int32_t, kOpeningEntries> seedX{};
-    std::array<std::array<raster::Colour, kOpeningEntries>, kOpeningSchemes> colours{};
+    std::array<std::int32_t, kOpeningEntries> seedY {};
+    std::array<std::int32_t, kOpeningEntries> seedX {};
+    std::array<std::array<raster::Colour, kOpeningEntries>, kOpeningSchemes> colours {};
 };
 
 // As built into the program: the six arrays one after another (seed rows, seed columns, then the

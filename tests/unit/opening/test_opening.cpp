@@ -1,6 +1,5 @@
 // The opening drawing of the name screen and its animation.
 #include <gtest/gtest.h>
-
 #include <set>
 
 #include "dabwick/OpeningAnimation.h"
@@ -15,14 +14,15 @@ namespace {
 
 const raster::Bitmap& drawing()
 {
-    static const raster::Bitmap picture = *raster::readBmp(dabwick::builtInResources().find("opening", "image")->bytes).value;
+    static const raster::Bitmap picture
+        = *raster::readBmp(dabwick::builtInResources().find("opening", "image")->bytes).value;
     return picture;
 }
 
 const dabwick::OpeningTable& table()
 {
-    static const dabwick::OpeningTable regions =
-        *dabwick::decodeOpeningTable(dabwick::builtInResources().find("openingregions", "table")->bytes);
+    static const dabwick::OpeningTable regions
+        = *dabwick::decodeOpeningTable(dabwick::builtInResources().find("openingregions", "table")->bytes);
     return regions;
 }
 
@@ -90,7 +90,8 @@ TEST(OpeningAnimation, ColoursEveryAreaExactlyOnceWithTheLastEntryLast)
         std::vector<int> order;
         while (const std::optional<dabwick::OpeningStep> step = opening->tick()) {
             const std::size_t e = std::size_t(step->entry);
-            EXPECT_EQ(opening->picture().pixel(table().seedX[e], table().seedY[e]), table().colours[std::size_t(scheme)][e]);
+            EXPECT_EQ(
+                opening->picture().pixel(table().seedX[e], table().seedY[e]), table().colours[std::size_t(scheme)][e]);
             order.push_back(step->entry);
         }
         ASSERT_EQ(order.size(), 752u) << scheme;
@@ -114,7 +115,7 @@ TEST(OpeningAnimation, PicksEverySchemeAndDifferentOrdersForDifferentSeeds)
         opening.start(0);
         firstEntries.insert(opening.tick()->entry);
     }
-    EXPECT_EQ(schemes, (std::set<int>{0, 1, 2, 3}));
+    EXPECT_EQ(schemes, (std::set<int> {0, 1, 2, 3}));
     EXPECT_GT(firstEntries.size(), 30u);
 }
 
