@@ -7,6 +7,7 @@ std::vector<BuiltResource> buildClips(const std::filesystem::path& assetsFolder)
 std::vector<BuiltResource> buildCursors(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildGlyphs(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildInstructions(const std::filesystem::path& assetsFolder);
+std::vector<BuiltResource> buildOpening(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildPages(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildPalettes(const std::filesystem::path& assetsFolder);
 std::vector<BuiltResource> buildTunes(const std::filesystem::path& assetsFolder);
@@ -19,6 +20,7 @@ const std::vector<Builder>& allBuilders()
         {"cursors", buildCursors},
         {"instruction pages", buildInstructions},
         {"colouring pages", buildPages},
+        {"opening drawing", buildOpening},
         {"palettes", buildPalettes},
         {"tunes", buildTunes},
     };

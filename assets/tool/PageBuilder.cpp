@@ -8,10 +8,8 @@
 #include <stdexcept>
 
 #include "BuiltResource.h"
-#include "dabwick/Regions.h"
+#include "LineArt.h"
 #include "raster/BmpCodec.h"
-#include "raster/Brush.h"
-#include "raster/FloodFill.h"
 
 namespace assets {
 
@@ -19,10 +17,7 @@ namespace {
 
 constexpr int kWidth = 660;
 constexpr int kHeight = 444;
-// Grey from anti-aliased edges darker than this becomes line; lighter becomes paper.
-constexpr int kInkThreshold = 160;
-// White specks smaller than this, left between lines that nearly touch, are closed with ink:
-// no child could hit them, and a fill that cannot be seen only confuses.
+// Areas smaller than this are closed: a child's fill must be able to find every area.
 constexpr int kSmallestArea = 80;
 
 raster::Bitmap renderPage(const std::filesystem::path& drawing)
@@ -37,22 +32,7 @@ raster::Bitmap renderPage(const std::filesystem::path& drawing)
         painter.setRenderHint(QPainter::Antialiasing);
         renderer.render(&painter, QRectF(0, 0, kWidth, kHeight));
     }
-    raster::Bitmap page(kWidth, kHeight, raster::kWhite);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            if (qGray(image.pixel(x, y)) < kInkThreshold)
-                page.setPixel(x, y, raster::kBlack);
-        }
-    }
-    return page;
-}
-
-void closeSpecks(raster::Bitmap& page)
-{
-    for (const dabwick::Region& region : dabwick::findRegions(page)) {
-        if (region.area < kSmallestArea)
-            raster::floodFillSurface(page, raster::Brush(raster::kBlack, raster::BrushStyle::Solid), region.seed);
-    }
+    return lineArtFrom(image);
 }
 
 }  // namespace
@@ -69,7 +49,7 @@ std::vector<BuiltResource> buildPages(const std::filesystem::path& assetsFolder)
         if (!std::regex_match(file, match, pageName))
             continue;
         raster::Bitmap page = renderPage(entry.path());
-        closeSpecks(page);
+        closeSpecks(page, kSmallestArea);
         const raster::Colour table[] = {raster::kBlack, raster::kWhite};
         auto bytes = raster::encodeBmp1(page, table, {.pixelsPerMetre = 2677, .recordImageSize = false});
         if (!bytes)

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
+#include <QTimer>
+#include <chrono>
 
 #include "dabwick/ChildName.h"
 #include "dabwick/FileRoutines.h"
@@ -20,7 +22,7 @@
 
 namespace {
 
-// The opening drawing is drawn on this picture; until it starts, the picture is white paper.
+// Shown when the program holds no opening drawing.
 const raster::Bitmap& openingPaper()
 {
     static const raster::Bitmap paper(660, 444, raster::kWhite);
@@ -32,7 +34,10 @@ const raster::Bitmap& openingPaper()
 TFmName::TFmName(ProgramContext& program, TFMdraw& main)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                            | Qt::MSWindowsFixedSizeDialogHint),
-      program_(program), main_(main), mpopen_(std::make_unique<platform::MidiPlayer>())
+      program_(program), main_(main), mpopen_(std::make_unique<platform::MidiPlayer>()),
+      // Seeded from the clock, so that each run picks its own scheme and order.
+      opening_(dabwick::OpeningAnimation::builtIn(
+          program.resources, std::uint64_t(std::chrono::high_resolution_clock::now().time_since_epoch().count())))
 {
     setObjectName("FmName");
     setUpFixedWindow(this, "Dabwick 2.0", {704, 557});
@@ -44,8 +49,11 @@ TFmName::TFmName(ProgramContext& program, TFMdraw& main)
     panpicture = new QFrame(this);
     panpicture->setGeometry(9, 7, 686, 470);
     panpicture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    imopen = new BitmapView(&openingPaper(), panpicture);
+    imopen = new BitmapView(opening_ ? &opening_->picture() : &openingPaper(), panpicture);
     imopen->setGeometry(11, 11, 660, 444);
+    tmdraw = new QTimer(this);
+    tmdraw->setInterval(dabwick::OpeningAnimation::kTickMilliseconds);
+    connect(tmdraw, &QTimer::timeout, this, &TFmName::tmdrawTimer);
 
     Panname = new QFrame(this);
     Panname->setGeometry(-1000, -1000, 686, 65);
@@ -96,7 +104,24 @@ void TFmName::showEvent(QShowEvent* event)
     edname->clear();
     edname->setFocus();
     NameScreenQuits_ = true;
+    const int scheme = opening_ ? opening_->pickScheme() : 0;
     playmusic();
+    if (opening_) {
+        opening_->start(scheme);
+        imopen->update();
+        tmdraw->start();
+    }
+}
+
+void TFmName::tmdrawTimer()
+{
+    const std::optional<dabwick::OpeningStep> step = opening_ ? opening_->tick() : std::nullopt;
+    if (!step) {
+        tmdraw->stop();
+        return;
+    }
+    const raster::Rect& r = step->changed;
+    imopen->update(QRect(r.left, r.top, r.width(), r.height()));
 }
 
 void TFmName::playmusic()
@@ -183,6 +208,7 @@ void TFmName::closeEvent(QCloseEvent* event)
 {
     if (NameScreenQuits_)
         main_.close();
+    tmdraw->stop();
     mpopen_->close();
     event->accept();
 }

@@ -2,7 +2,10 @@
 
 #include <QWidget>
 #include <memory>
+#include <optional>
 #include <string>
+
+#include "dabwick/OpeningAnimation.h"
 
 struct ProgramContext;
 class BitmapView;
@@ -10,6 +13,7 @@ class NameBox;
 class QFrame;
 class QLabel;
 class QPushButton;
+class QTimer;
 class TFMdraw;
 
 namespace platform {
@@ -19,6 +23,7 @@ class MidiPlayer;
 // The name screen: the first window the child sees. It plays the opening tune while the
 // program finishes starting, then takes the child's name, makes the child's folder when
 // needed and hands over to the main window. Closing it before signing in ends the program.
+// Above the name box the opening drawing colours itself in, one area per tick of `tmdraw`.
 class TFmName : public QWidget {
     Q_OBJECT
 public:
@@ -44,11 +49,15 @@ public:
     QPushButton* BitBtn4;
     QPushButton* BitBtn5;
     QPushButton* BitBtn6;
+    QTimer* tmdraw;
 
     void BitBtn1Click();
     void BitBtn2Click();
     void BitBtn3Click();
     void playmusic();
+    void tmdrawTimer();
+    // Nothing when the program holds no opening drawing: the picture then stays white paper.
+    const std::optional<dabwick::OpeningAnimation>& opening() const { return opening_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -61,6 +70,7 @@ private:
     ProgramContext& program_;
     TFMdraw& main_;
     std::unique_ptr<platform::MidiPlayer> mpopen_;
+    std::optional<dabwick::OpeningAnimation> opening_;
     std::function<void()> showAbout_;
     std::string userName_;
     std::string userFolder_;

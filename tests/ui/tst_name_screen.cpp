@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <unistd.h>
 
@@ -181,6 +182,30 @@ private slots:
         QCOMPARE(driver.seen().at(1), QString("Dabwick | Sorry, there was an error in creating your folder.  This process "
                                               "could not be completed.  This program will now terminate!"));
         QVERIFY(!main->isVisible());
+    }
+
+    void theOpeningDrawingShowsAtOnceColoursItselfInAndStopsWithTheScreen()
+    {
+        QVERIFY(screen->opening());
+        const raster::Bitmap& picture = screen->opening()->picture();
+        QCOMPARE(screen->imopen->bitmap(), &picture);
+        QVERIFY(screen->tmdraw->isActive());
+        QCOMPARE(screen->tmdraw->interval(), 106);
+        QCOMPARE(picture.pixel(0, 0), raster::kBlack);
+        QCOMPARE(picture.pixel(4, 4), raster::kWhite);
+
+        for (int tick = 0; tick < 752; ++tick)
+            screen->tmdrawTimer();
+        QVERIFY(screen->opening()->lbcount().empty());
+        QVERIFY(picture.pixel(4, 4) != raster::kWhite);
+        QVERIFY(screen->tmdraw->isActive());
+        screen->tmdrawTimer();
+        QVERIFY(!screen->tmdraw->isActive());
+
+        screen->tmdraw->start();
+        screen->setNameScreenQuits(false);
+        screen->close();
+        QVERIFY(!screen->tmdraw->isActive());
     }
 };
 
