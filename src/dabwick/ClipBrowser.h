@@ -60,7 +60,7 @@ public:
     void btnfliplrClick() { turnSelected(ClipTurn::FlipLeftToRight); }
     void btnrotateClick() { turnSelected(ClipTurn::Rotate); }
 
-    const std::array<ClipSlot, kClipSlots>& slots() const { return slots_; }
+    const std::array<ClipSlot, kClipSlots>& pageSlots() const { return slots_; }
     // The screen cursor of slot 1 to 5: the hand over a clip, "delete" over an empty slot.
     int slotCursor(int slot) const;
     const std::vector<std::string>& lbclips() const { return lbclips_; }

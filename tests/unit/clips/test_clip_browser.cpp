@@ -36,7 +36,7 @@ protected:
     std::string captions() const
     {
         std::string shown;
-        for (const ClipSlot& slot : browser.slots())
+        for (const ClipSlot& slot : browser.pageSlots())
             shown += slot.holdsClip() ? "C" : "E";
         return shown;
     }
@@ -83,7 +83,7 @@ TEST_F(ClipBrowserTest, PagesFiveAtATime)
         EXPECT_FALSE(browser.backEnabled());
         EXPECT_EQ(browser.nextEnabled(), c.pages.size() > 1);
     }
-    EXPECT_EQ(browser.slots()[0].hint, "") << "lettering clips have no hint";
+    EXPECT_EQ(browser.pageSlots()[0].hint, "") << "lettering clips have no hint";
 }
 
 TEST_F(ClipBrowserTest, LastLetteringPageShowsText61)
@@ -91,7 +91,7 @@ TEST_F(ClipBrowserTest, LastLetteringPageShowsText61)
     browser.cbclipsChange(kTextCategory);
     for (int page = 1; page < 13; ++page)
         browser.BitBtn2Click();
-    EXPECT_EQ(browser.slots()[0].picture.pixel(40, 56), raster::kBlack) << "text61's own mark";
+    EXPECT_EQ(browser.pageSlots()[0].picture.pixel(40, 56), raster::kBlack) << "text61's own mark";
     EXPECT_EQ(browser.slotCursor(1), CursorSlot::kHand);
     EXPECT_EQ(browser.slotCursor(2), CursorSlot::kDelete);
 }
@@ -104,7 +104,7 @@ TEST_F(ClipBrowserTest, FolderFailuresShowEmptySlots)
     temp.write("Clips/Odd/c note.txt", "not a clip");
     browser.cbclipsChange("Odd");
     EXPECT_EQ(captions(), "ECEEE");
-    EXPECT_EQ(browser.slots()[1].hint, "b good");
+    EXPECT_EQ(browser.pageSlots()[1].hint, "b good");
     browser.clipClick(1);
     EXPECT_FALSE(engine.clipselected()) << "a 32 by 32 clip cannot be selected";
 
@@ -127,7 +127,7 @@ TEST_F(ClipBrowserTest, NoBitmapIsReportedAndEndsThePage)
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_NE(dialogs.shown[0].find("\"c03.dwc\""), std::string::npos) << dialogs.shown[0];
     EXPECT_EQ(captions(), "CCEEE") << "slots 3 to 5 keep their captions from the page before";
-    EXPECT_EQ(browser.slots()[3].picture, blankClip());
+    EXPECT_EQ(browser.pageSlots()[3].picture, blankClip());
     EXPECT_TRUE(engine.clipselected()) << "paging keeps the selection";
 }
 

@@ -97,7 +97,7 @@ TEST_F(ClipCatalogueTest, LaterStartsMendOnlyWhatIsMissing)
 
     temp.makeFolder("Clips/Trees");
     browser.cbclipsChange("Trees");
-    for (const ClipSlot& slot : browser.slots())
+    for (const ClipSlot& slot : browser.pageSlots())
         EXPECT_EQ(slot.caption, kEmptySlot);
 }
 
