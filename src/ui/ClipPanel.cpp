@@ -108,7 +108,10 @@ void ClipPanel::listCategories()
 
 void ClipPanel::BuildClipCatalogue(const dabwick::DataFolderContent& content)
 {
-    dabwick::BuildClipCatalogue(content, browser_, [] { QApplication::processEvents(); });
+    // The name screen keeps painting while the clips are written; what the child types waits
+    // until the start-up is done, so no name is taken before the name box is ready.
+    dabwick::BuildClipCatalogue(content, browser_,
+                                [] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     listCategories();
     showState();
 }
