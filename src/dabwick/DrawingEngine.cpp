@@ -165,8 +165,10 @@ void DrawingEngine::clickToolButton(ToolButton button)
         padBrush_.setStyle(BrushStyle::Hollow);
         break;
     case ToolButton::btnclip:
-        if (!controls_.clipPanelVisible)
+        if (!controls_.clipPanelVisible) {
             controls_.clipPanelVisible = true;
+            clearClipSelection();
+        }
         break;
     case ToolButton::crayonbutton:
     case ToolButton::markerbutton:

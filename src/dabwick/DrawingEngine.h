@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 
+#include "dabwick/ClipPicture.h"
 #include "raster/Bitmap.h"
 #include "raster/Brush.h"
 #include "raster/Colour.h"
@@ -46,7 +47,7 @@ enum class ToolButton {
     btnselect,
 };
 
-// Screen cursor slots the drawing engine shows on the pad (the cursor library maps them).
+// Screen cursor slots the drawing engine and the clip browser show (the cursor library maps them).
 namespace CursorSlot {
 inline constexpr int kDefault = 0;
 inline constexpr int kHidden = -1;
@@ -58,6 +59,7 @@ inline constexpr int kEraser = 7;
 inline constexpr int kFill = 8;
 inline constexpr int kPick = 11;
 inline constexpr int kNoEdit = 21;
+inline constexpr int kDelete = 23;
 inline constexpr int kCircle = 32;
 inline constexpr int kSquare = 33;
 inline constexpr int kRoundRect = 34;
@@ -134,6 +136,20 @@ public:
     // tool it came from.
     void ReturnToTool();
 
+    // The clip tool (ClipTool.cpp). The selected clip, composed over the blank clip, is both the
+    // browser's preview and the floating clip `Mainclip` that follows the pointer over the pad.
+    bool clipselected() const { return clipselected_; }
+    const raster::Bitmap& Mainclip() const { return Mainclip_; }
+    // The floating clip's top-left corner in pad coordinates.
+    raster::Point MainclipAt() const { return MainclipAt_; }
+    void selectClip(raster::Bitmap composed);
+    // A new category: nothing selected, the floating clip blank and hidden, the pad says "no edit".
+    void dropClipSelection();
+    // The floating clip shows over the pad, so the pad's clicks land on it and stamp.
+    bool floatingClipShown() const;
+    // Stamps the selected clip where the floating clip stands: one undo step per stamp.
+    raster::Rect MainclipClick();
+
     const ToolControls& controls() const { return controls_; }
     ToolButton downButton() const { return downButton_; }
     bool eraserDown() const { return downButton_ == ToolButton::btnerase; }
@@ -165,6 +181,8 @@ private:
     raster::Rect ReplaceColour(raster::Point at);
     void PreviewPadColour(raster::Point at);
     void pick(raster::Point at);
+    void clearClipSelection();
+    void hoverClip(raster::Point at);
 
     PictureDocument& document_;
     ToolButton downButton_ = ToolButton::freehandbutton;
@@ -175,6 +193,10 @@ private:
     raster::Colour previewColour_ = raster::kWhite;
     int FillStyle = 0;
     ToolControls controls_;
+    bool clipselected_ = false;
+    raster::Bitmap Mainclip_ = blankClip();
+    raster::Point MainclipAt_{0, 0};
+    bool MainclipPressed_ = false;  // a button went down on the floating clip
 };
 
 }  // namespace dabwick

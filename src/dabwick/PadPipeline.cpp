@@ -42,6 +42,10 @@ Rect repairArea(Point a, Point b, int penSize)
 
 Rect DrawingEngine::IMpadMouseDown(Point at)
 {
+    if (floatingClipShown()) {
+        MainclipPressed_ = true;  // the click belongs to the floating clip over the pad
+        return {};
+    }
     PenDown = true;
     AnchorPoint = at;
     BandEnd = at;
@@ -76,7 +80,7 @@ Rect DrawingEngine::IMpadMouseMove(Point at, bool oneButtonHeld)
             controls_.padCursor = picker ? CursorSlot::kNoPick : CursorSlot::kNoReplace;
         }
     } else if (CurrentTool == Tool::tlClip) {
-        controls_.padCursor = CursorSlot::kNoEdit;
+        hoverClip(at);
     }
 
     if (!PenDown)
@@ -107,6 +111,10 @@ Rect DrawingEngine::IMpadMouseMove(Point at, bool oneButtonHeld)
 
 Rect DrawingEngine::IMpadMouseUp(Point at)
 {
+    if (MainclipPressed_) {
+        MainclipPressed_ = false;
+        return MainclipClick();
+    }
     document_.MarkChanged();
     Rect changed;
     if (CurrentTool == Tool::tlPicker)

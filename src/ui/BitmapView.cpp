@@ -34,6 +34,18 @@ void BitmapView::setBitmap(const raster::Bitmap* bitmap)
     update();
 }
 
+void BitmapView::setOverlay(const QImage& image, QPoint at)
+{
+    if (image == overlay_ && (image.isNull() || at == overlayAt_))
+        return;
+    if (!overlay_.isNull())
+        update(QRect(overlayAt_, overlay_.size()));
+    overlay_ = image;
+    overlayAt_ = at;
+    if (!overlay_.isNull())
+        update(QRect(overlayAt_, overlay_.size()));
+}
+
 void BitmapView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
@@ -59,4 +71,6 @@ void BitmapView::paintEvent(QPaintEvent* event)
     const QRegion outside = QRegion(area) - QRegion(inside);
     for (const QRect& r : outside)
         painter.fillRect(r, palette().window());
+    if (!overlay_.isNull())
+        painter.drawImage(overlayAt_, overlay_);
 }

@@ -26,6 +26,9 @@ public:
     void setBitmap(const raster::Bitmap* bitmap);
     const raster::Bitmap* bitmap() const { return bitmap_; }
     void setMagnification(int times) { magnification_ = times; }
+    // A picture floating over the bitmap with its top-left corner at `at`, such as the clip under
+    // the pointer; a null image shows none. Only what changed is repainted.
+    void setOverlay(const QImage& image, QPoint at);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,4 +36,6 @@ protected:
 private:
     const raster::Bitmap* bitmap_;
     int magnification_ = 1;
+    QImage overlay_;
+    QPoint overlayAt_;
 };

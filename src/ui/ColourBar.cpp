@@ -11,13 +11,13 @@
 #include "dabwick/Palettes.h"
 #include "ui/BitmapView.h"
 #include "ui/CursorLib.h"
+#include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
 #include "ui/TEnhCombo.h"
 
 namespace {
 
-constexpr int kHintMilliseconds = 6000;
 constexpr int kChooserLines = 15;
 
 QColor toQColor(raster::Colour c)
@@ -28,12 +28,6 @@ QColor toQColor(raster::Colour c)
 raster::Colour fromQColor(const QColor& c)
 {
     return raster::Colour::rgb(std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue()));
-}
-
-void giveHint(QWidget* widget, const char* hint)
-{
-    widget->setToolTip(QString::fromUtf8(hint));
-    widget->setToolTipDuration(kHintMilliseconds);
 }
 
 // A sunken panel holding an image of one colour all over: the preview and the swatch.

@@ -8,7 +8,7 @@
 #include "dabwick/DrawingEngine.h"
 #include "dabwick/Resources.h"
 
-// The screen cursor slots beside the ones the drawing engine shows: the clip browser's, the clip
+// The screen cursor slots beside the ones the drawing engine and the clip browser show: the clip
 // maker's and those that are loaded but never shown.
 namespace dabwick::CursorSlot {
 inline constexpr int kPen = 3;
@@ -25,7 +25,6 @@ inline constexpr int kDrop = 18;
 inline constexpr int kMultiDrop = 19;
 inline constexpr int kEdit = 20;
 inline constexpr int kProps = 22;
-inline constexpr int kDelete = 23;
 inline constexpr int kLine = 24;
 inline constexpr int kFillSolid = 25;
 inline constexpr int kFillDownLeft = 26;

@@ -48,3 +48,19 @@ QPushButton* addButton(QWidget* parent, const QString& caption, const QRect& pla
     button->setGeometry(place);
     return button;
 }
+
+void giveHint(QWidget* widget, const char* hint)
+{
+    constexpr int kHintMilliseconds = 6000;
+    widget->setToolTip(QString::fromUtf8(hint));
+    widget->setToolTipDuration(kHintMilliseconds);
+}
+
+QFrame* makePanel(QWidget* parent, const QRect& place, QFrame::Shadow shadow)
+{
+    auto* panel = new QFrame(parent);
+    panel->setGeometry(place);
+    panel->setFrameStyle(QFrame::Panel | shadow);
+    panel->setLineWidth(1);
+    return panel;
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QFrame>
 #include <QSize>
 #include <QString>
 #include <QStringList>
@@ -8,7 +9,6 @@
 
 class QPushButton;
 class QRect;
-class QWidget;
 
 // The look every window of the program shares: a title bar with a close box, no resizing,
 // and its place in the middle of the screen.
@@ -28,3 +28,9 @@ QFont fontFitting(const QFont& font, const QStringList& texts, int width);
 
 // A push button with its caption at a fixed place of its window.
 QPushButton* addButton(QWidget* parent, const QString& caption, const QRect& place);
+
+// A control's hint, shown for six seconds.
+void giveHint(QWidget* widget, const char* hint);
+
+// A panel with a one-pixel bevel, raised or lowered, at a fixed place of its parent.
+QFrame* makePanel(QWidget* parent, const QRect& place, QFrame::Shadow shadow);

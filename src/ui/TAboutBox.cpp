@@ -10,6 +10,7 @@
 #include "dabwick/DataFolderContent.h"
 #include "dabwick/Palettes.h"
 #include "ui/FixedWindow.h"
+#include "ui/ClipPanel.h"
 #include "ui/ColourBar.h"
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
@@ -68,6 +69,7 @@ void TAboutBox::FormCreate(const std::string& commandLine)
     QApplication::processEvents();
     main_.document().history.setHistoryFlag();
     dabwick::InstallColouringPages(content);
+    main_.clipPanel->BuildClipCatalogue(content);
     dabwick::InstallPalettes(content);
     main_.colourBar->ListPalettes();
     name_.setNameScreenQuits(true);

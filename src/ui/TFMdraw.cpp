@@ -16,6 +16,8 @@
 #include "dabwick/PictureLoader.h"
 #include "dabwick/ProgramRegistry.h"
 #include "ui/BitmapView.h"
+#include "ui/ClipPanel.h"
+#include "ui/ClipView.h"
 #include "ui/ColourBar.h"
 #include "ui/CursorLib.h"
 #include "ui/FixedWindow.h"
@@ -29,23 +31,6 @@
 #include "ui/Tfmpictsave.h"
 
 namespace {
-
-constexpr int kHintMilliseconds = 6000;
-
-QFrame* makePanel(QWidget* parent, const QRect& place, QFrame::Shadow shadow)
-{
-    auto* panel = new QFrame(parent);
-    panel->setGeometry(place);
-    panel->setFrameStyle(QFrame::Panel | shadow);
-    panel->setLineWidth(1);
-    return panel;
-}
-
-void giveHint(QWidget* widget, const char* hint)
-{
-    widget->setToolTip(QString::fromUtf8(hint));
-    widget->setToolTipDuration(kHintMilliseconds);
-}
 
 QLabel* makeCaption(QWidget* parent, const char* text, const QRect& place, Qt::Alignment alignment)
 {
@@ -70,7 +55,9 @@ void makeSeparator(QWidget* parent, int x)
 TFMdraw::TFMdraw(ProgramContext& program)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
-      program_(program), engine_(document_), saver_(document_, program.prompts, *this, program.record)
+      program_(program), engine_(document_),
+      clipBrowser_(engine_, program.resources, program.prompts, program.places.dataFolder),
+      saver_(document_, program.prompts, *this, program.record)
 {
     setObjectName("FMdraw");
     setUpFixedWindow(this, QString::fromStdString(document_.caption()), {782, 564});
@@ -80,6 +67,8 @@ TFMdraw::TFMdraw(ProgramContext& program)
     connect(colourBar, &ColourBar::colourChosen, this, [this] { showToolState(); });
     panclips = makePanel(this, {0, 0, 105, 564}, QFrame::Raised);
     panclips->hide();
+    clipPanel = new ClipPanel(panclips, clipBrowser_);
+    connect(clipPanel, &ClipPanel::stateChanged, this, [this] { showToolState(); });
     Panel3 = makePanel(this, {105, 0, 677, 46}, QFrame::Raised);
     IMpad = new BitmapView(&document_.picture, this);
     IMpad->setGeometry(105, 46, 660, 444);
@@ -90,7 +79,7 @@ TFMdraw::TFMdraw(ProgramContext& program)
     buildTopBar();
     buildToolBar();
     for (QWidget* background : {static_cast<QWidget*>(this), static_cast<QWidget*>(pancolorbar),
-                                static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Panel3), static_cast<QWidget*>(Panel11)}) {
+                                static_cast<QWidget*>(panclips), static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Panel3), static_cast<QWidget*>(Panel11)}) {
         background->setMouseTracking(true);
         background->installEventFilter(this);
     }
@@ -271,6 +260,8 @@ void TFMdraw::showToolState()
     btnselect->setEnabled(shown.selectEnabled);
     panclips->setVisible(shown.clipPanelVisible);
     pancolorbar->setVisible(!shown.clipPanelVisible);
+    const raster::Point clipAt = engine_.MainclipAt();
+    IMpad->setOverlay(shown.floatingClipVisible ? clipImage(engine_.Mainclip()) : QImage(), {clipAt.x, clipAt.y});
 }
 
 void TFMdraw::repaintPad(const raster::Rect& changed)
@@ -462,8 +453,9 @@ void TFMdraw::btnMakeClipClick()
         return;
     clipOptions_->showFor(childName_);
     update();
+    // The child's new or changed clips show at once.
     if (panclips->isVisible())
-        emit userClipsChanged();
+        clipPanel->LoadClipCategory();
 }
 
 void TFMdraw::BitBtn8Click()

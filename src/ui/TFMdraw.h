@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "dabwick/ClipBrowser.h"
 #include "dabwick/DrawingEngine.h"
 #include "dabwick/PictureChooser.h"
 #include "dabwick/PictureDocument.h"
@@ -11,6 +12,7 @@
 
 struct ProgramContext;
 class BitmapView;
+class ClipPanel;
 class ColourBar;
 class QAbstractButton;
 class QFrame;
@@ -44,7 +46,11 @@ public:
     // Opens the instructions, modally; set once the instructions window exists.
     void setShowInstructions(std::function<void()> show) { showInstructions_ = std::move(show); }
     // The signed-in child's folder, ending in '/'.
-    void setUserFolder(const std::string& folder) { saver_.setUserFolder(folder); }
+    void setUserFolder(const std::string& folder)
+    {
+        saver_.setUserFolder(folder);
+        clipBrowser_.setUserFolder(folder);
+    }
     // The signed-in child's name, whose own clips the clip manager shows.
     void setChildName(const std::string& name) { childName_ = name; }
     // The clip manager, created after the main window.
@@ -70,6 +76,7 @@ public:
     QFrame* pancolorbar;
     ColourBar* colourBar;
     QFrame* panclips;
+    ClipPanel* clipPanel;
     QFrame* Panel2;
     QFrame* Panel3;
     QFrame* Panel11;
@@ -112,11 +119,6 @@ public:
     void BitBtn6Click();
     void ResetPicture();
 
-signals:
-    // The clip manager has closed while the clip browser shows: the browser reloads its
-    // category, so the child's new or changed clips show at once.
-    void userClipsChanged();
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -148,6 +150,7 @@ private:
     ProgramContext& program_;
     dabwick::PictureDocument document_;
     dabwick::DrawingEngine engine_;
+    dabwick::ClipBrowser clipBrowser_;
     dabwick::PictureSaver saver_;
     std::vector<std::pair<QToolButton*, dabwick::ToolButton>> toolButtons_;
     Tfmfillopt* fillopt_ = nullptr;

@@ -11,7 +11,11 @@
 #include "support/ModalDriver.h"
 #include "support/TestProgram.h"
 #include "support/TextFit.h"
+#include "dabwick/DataFolderContent.h"
+#include "ui/ClipPanel.h"
+#include "ui/ClipView.h"
 #include "ui/ColourBar.h"
+#include "ui/TEnhCombo.h"
 #include "ui/SaveQuestions.h"
 #include "ui/BitmapView.h"
 #include "ui/TFMdraw.h"
@@ -275,6 +279,33 @@ private slots:
         ModalDriver none;
         QVERIFY(window->close());
         QVERIFY(none.seen().isEmpty());
+    }
+
+    // The clip panel where its table puts it, then the clip tool from its button to a stamp.
+    void theClipToolSelectsFlipsAndStamps()
+    {
+        ClipPanel* panel = window->clipPanel;
+        panel->BuildClipCatalogue({program->context.resources, program->context.record, program->temp.path()});
+        const QList<std::pair<QWidget*, QRect>> places = {{panel->cbclips, {4, 6, 97, 21}},
+            {panel->panclip[4], {12, 285, 68, 68}}, {panel->BitBtn2, {49, 360, 25, 25}},
+            {panel->panselected, {6, 427, 93, 134}}, {panel->btnrotate, {62, 96, 25, 25}}};
+        for (const auto& [widget, place] : places)
+            QCOMPARE(widget->geometry(), place);
+        QCOMPARE(panel->cbclips->currentText(), QString("<Text>"));
+
+        window->btnclip->click();
+        panel->cbclips->setCurrentText("Shapes");
+        QCOMPARE(panel->clip[0]->toolTip(), QString("Arrow"));
+        QTest::mouseClick(panel->clip[0], Qt::LeftButton);
+        QCOMPARE(panel->panselected->text(), QString());  // "None" before
+        QTest::mouseClick(panel->btnfliplr, Qt::LeftButton);
+        QTest::mouseMove(window->IMpad, {200, 150});
+        QCOMPARE(window->IMpad->cursor().shape(), Qt::BlankCursor);
+        QTest::mouseClick(window->IMpad, Qt::LeftButton, {}, {200, 150});
+        QCOMPARE(window->document().history.count(), 1);
+        QVERIFY(window->document().lineArt != window->document().blank && window->btnsave->isEnabled());
+        window->crayonbutton->click();
+        QVERIFY(!window->panclips->isVisible() && window->pancolorbar->isVisible());
     }
 };
 

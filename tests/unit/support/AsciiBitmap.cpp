@@ -63,17 +63,16 @@ Bitmap bitmapFromAscii(std::initializer_list<std::string_view> rows)
     return bitmapFromAscii(std::vector<std::string_view>(rows));
 }
 
-Bitmap bitmapFromAscii(const std::vector<std::string_view>& rows)
+Bitmap bitmapFromAscii(const std::vector<std::string_view>& rows, int scale)
 {
     const int width = rows.empty() ? 0 : int(rows.front().size());
-    Bitmap bitmap(width, int(rows.size()));
-    int y = 0;
-    for (std::string_view row : rows) {
+    Bitmap bitmap(width * scale, int(rows.size()) * scale);
+    for (int y = 0; y < bitmap.height(); ++y) {
+        const std::string_view row = rows[std::size_t(y / scale)];
         if (int(row.size()) != width)
             throw std::invalid_argument("ASCII bitmap rows differ in length");
-        for (int x = 0; x < width; ++x)
-            bitmap.setPixel(x, y, colourOfLetter(row[std::size_t(x)]));
-        ++y;
+        for (int x = 0; x < bitmap.width(); ++x)
+            bitmap.setPixel(x, y, colourOfLetter(row[std::size_t(x / scale)]));
     }
     return bitmap;
 }

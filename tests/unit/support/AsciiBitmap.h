@@ -19,8 +19,9 @@ namespace testsupport {
 raster::Colour colourOfLetter(char letter);
 char letterOfColour(raster::Colour colour);
 
-// Rows of equal length, top row first; the vector form serves tables of cases.
-raster::Bitmap bitmapFromAscii(const std::vector<std::string_view>& rows);
+// Rows of equal length, top row first; the vector form serves tables of cases. With a scale,
+// each letter is a square block of scale by scale pixels.
+raster::Bitmap bitmapFromAscii(const std::vector<std::string_view>& rows, int scale = 1);
 raster::Bitmap bitmapFromAscii(std::initializer_list<std::string_view> rows);
 std::string asciiFromBitmap(const raster::Bitmap& bitmap);
 
