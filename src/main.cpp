@@ -22,6 +22,7 @@
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
+#include "ui/Tfmprintmessage.h"
 
 int main(int argc, char** argv)
 {
@@ -55,6 +56,7 @@ int main(int argc, char** argv)
     Tfmwantsave wantsave(&main);
     Tfmfillopt fillopt(&main);
     Tfmdwchoices choices(prompts, &main);
+    Tfmprintmessage printmessage(&main);
     TFmClipMaker clipMaker(program, &main);
     TfmClipOptions clipOptions(program, clipMaker, &main);
 
@@ -62,6 +64,7 @@ int main(int argc, char** argv)
     main.setFillPatternWindow(&fillopt);
     main.setPictureChooser(&choices);
     main.setClipManager(&clipOptions);
+    main.setPrintMessage(&printmessage);
     name.setShowAbout([&about] { about.exec(); });
     main.setShowInstructions([&instructions] { instructions.showModally(); });
     about.setShowInstructions([&instructions] { instructions.showModally(); });

@@ -2,12 +2,14 @@
 
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDateTime>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLocale>
 #include <QMouseEvent>
+#include <QPrinter>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -23,12 +25,14 @@
 #include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
 #include "ui/ProgramContext.h"
+#include "ui/QtSheetPrinter.h"
 #include "ui/SaveQuestions.h"
 #include "ui/TfmClipOptions.h"
 #include "ui/Tfmdwchoices.h"
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
+#include "ui/Tfmprintmessage.h"
 
 namespace {
 
@@ -57,7 +61,7 @@ TFMdraw::TFMdraw(ProgramContext& program)
                            | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       program_(program), engine_(document_),
       clipBrowser_(engine_, program.resources, program.prompts, program.places.dataFolder),
-      saver_(document_, program.prompts, *this, program.record)
+      saver_(document_, program.prompts, *this, program.record), printerSource_(defaultPrinter)
 {
     setObjectName("FMdraw");
     setUpFixedWindow(this, QString::fromStdString(document_.caption()), {782, 564});
@@ -78,6 +82,7 @@ TFMdraw::TFMdraw(ProgramContext& program)
     Panel2 = makePanel(this, {105, 490, 677, 74}, QFrame::Raised);
     buildTopBar();
     buildToolBar();
+    buildPrintFonts();
     for (QWidget* background : {static_cast<QWidget*>(this), static_cast<QWidget*>(pancolorbar),
                                 static_cast<QWidget*>(panclips), static_cast<QWidget*>(Panel2), static_cast<QWidget*>(Panel3), static_cast<QWidget*>(Panel11)}) {
         background->setMouseTracking(true);
@@ -130,6 +135,7 @@ void TFMdraw::buildTopBar()
     }
     connect(btnnew, &QPushButton::clicked, this, &TFMdraw::btnnewClick);
     connect(btnsave, &QPushButton::clicked, this, &TFMdraw::btnsaveClick);
+    connect(btnprint, &QPushButton::clicked, this, &TFMdraw::btnprintClick);
     connect(SpeedButton1, &QPushButton::clicked, this, &TFMdraw::SpeedButton1Click);
     connect(btnload, &QPushButton::clicked, this, &TFMdraw::btnloadClick);
     connect(btnMakeClip, &QPushButton::clicked, this, &TFMdraw::btnMakeClipClick);
@@ -219,6 +225,22 @@ void TFMdraw::buildToolBar()
     connect(btnplus, &QToolButton::clicked, this, &TFMdraw::btnplusClick);
     connect(btnoutline, &QToolButton::clicked, this, &TFMdraw::btnoutlineClick);
     connect(btnclear, &QToolButton::clicked, this, &TFMdraw::btnclearClick);
+}
+
+void TFMdraw::buildPrintFonts()
+{
+    const auto hiddenLabel = [this](int points, bool bold, bool italic) {
+        auto* label = new QLabel(this);
+        QFont font("Times New Roman", points, bold ? QFont::Bold : QFont::Normal, italic);
+        // Where that font is missing, any serif face stands in rather than the desktop's sans.
+        font.setStyleHint(QFont::Serif);
+        label->setFont(font);
+        label->hide();
+        return label;
+    };
+    lbltitle = hiddenLabel(26, true, false);
+    lblname = hiddenLabel(14, false, false);
+    lblquillory = hiddenLabel(10, false, true);
 }
 
 void TFMdraw::setSaveDialogs(Tfmclearpict* clearpict, TFmChecksave* checksave, Tfmwantsave* wantsave,
@@ -441,6 +463,19 @@ void TFMdraw::btnsaveClick()
     showDocumentState();
 }
 
+void TFMdraw::btnprintClick()
+{
+    const std::unique_ptr<QPrinter> printer = printerSource_();
+    std::optional<QtSheetPrinter> sheet;
+    if (printer)
+        sheet.emplace(*printer, std::array{lbltitle->font(), lblname->font(), lblquillory->font()});
+    // Weekday and month in the child's own language, as the desktop is set up.
+    const QString today = QLocale::system().toString(QDate::currentDate(), "dddd, MMMM dd, yyyy");
+    dabwick::PicturePrinter(document_, program_.prompts, *this)
+        .btnprintClick(sheet ? &*sheet : nullptr, childName_, today.toStdString());
+    showDocumentState();
+}
+
 void TFMdraw::btnundoClick()
 {
     document_.UndoLastChange();
@@ -511,4 +546,36 @@ dabwick::SaveAnswer TFMdraw::askSaveFirst(dabwick::SaveQuestion question)
     const dabwick::SaveAnswer answer = dialog ? dialog->ask() : dabwick::SaveAnswer::Cancel;
     update();
     return answer;
+}
+
+void TFMdraw::showBusyCursor()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TFMdraw::restoreCursor()
+{
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void TFMdraw::showPrintMessage()
+{
+    if (printmessage_)
+        printmessage_->show();
+}
+
+void TFMdraw::waitForPrintMessage()
+{
+    if (printmessage_)
+        printmessage_->waitUntilClosed();
+}
+
+void TFMdraw::setMainWindowEnabled(bool enabled)
+{
+    setEnabled(enabled);
+}
+
+void TFMdraw::processPendingMessages()
+{
+    QCoreApplication::processEvents();
 }

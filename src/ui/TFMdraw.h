@@ -7,8 +7,10 @@
 #include "dabwick/PictureChooser.h"
 #include "dabwick/PictureDocument.h"
 #include "dabwick/PictureLoader.h"
+#include "dabwick/PicturePrinter.h"
 #include "dabwick/PictureSaver.h"
 #include "dabwick/SavePrompts.h"
+#include "ui/DefaultPrinter.h"
 
 struct ProgramContext;
 class BitmapView;
@@ -27,10 +29,11 @@ class Tfmwantsave;
 class Tfmfillopt;
 class Tfmdwchoices;
 class TfmClipOptions;
+class Tfmprintmessage;
 
 // The main window: the picture pad with the top bar of picture buttons above it, the tool bar
 // below it and the colour and clip panels on the left. It owns the picture being edited.
-class TFMdraw : public QWidget, private dabwick::SavePrompts {
+class TFMdraw : public QWidget, private dabwick::SavePrompts, private dabwick::PrintSurroundings {
     Q_OBJECT
 public:
     explicit TFMdraw(ProgramContext& program);
@@ -51,10 +54,15 @@ public:
         saver_.setUserFolder(folder);
         clipBrowser_.setUserFolder(folder);
     }
-    // The signed-in child's name, whose own clips the clip manager shows.
+    // The signed-in child's name: the clip manager shows that child's own clips, and the printed
+    // sheet names the child.
     void setChildName(const std::string& name) { childName_ = name; }
     // The clip manager, created after the main window.
     void setClipManager(TfmClipOptions* clipOptions) { clipOptions_ = clipOptions; }
+    // The "please wait" window of printing, created after the main window.
+    void setPrintMessage(Tfmprintmessage* printmessage) { printmessage_ = printmessage; }
+    // Print asks `source` for its printer instead of taking the default printer.
+    void setPrinterSource(PrinterSource source) { printerSource_ = std::move(source); }
 
     dabwick::PictureDocument& document() { return document_; }
     dabwick::DrawingEngine& engine() { return engine_; }
@@ -101,6 +109,10 @@ public:
     QToolButton* btnundo;
     QLabel* lbltool;
     QLabel* lblsize;
+    // Hidden: they lend their fonts to the printed sheet.
+    QLabel* lbltitle;
+    QLabel* lblname;
+    QLabel* lblquillory;
 
     void btnnewClick();
     void SpeedButton1Click();
@@ -115,6 +127,7 @@ public:
     void btnsaveClick();
     void btnundoClick();
     void btnMakeClipClick();
+    void btnprintClick();
     void BitBtn8Click();
     void BitBtn6Click();
     void ResetPicture();
@@ -147,6 +160,14 @@ private:
     // Lists the program in the registry of the maker's programs, once per start.
     void registerProgram();
 
+    void buildPrintFonts();
+    void showBusyCursor() override;
+    void restoreCursor() override;
+    void showPrintMessage() override;
+    void waitForPrintMessage() override;
+    void setMainWindowEnabled(bool enabled) override;
+    void processPendingMessages() override;
+
     ProgramContext& program_;
     dabwick::PictureDocument document_;
     dabwick::DrawingEngine engine_;
@@ -162,5 +183,7 @@ private:
     Tfmwantsave* wantsave_ = nullptr;
     Tfmpictsave* pictsave_ = nullptr;
     Tfmnotsave* notsave_ = nullptr;
+    Tfmprintmessage* printmessage_ = nullptr;
+    PrinterSource printerSource_;
     std::function<void()> showInstructions_;
 };

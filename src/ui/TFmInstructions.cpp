@@ -10,7 +10,6 @@
 #include <QLayout>
 #include <QPixmap>
 #include <QPrinter>
-#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -23,6 +22,7 @@
 #include <vector>
 
 #include "dabwick/Prompts.h"
+#include "ui/DefaultPrinter.h"
 #include "ui/FixedWindow.h"
 
 namespace {
@@ -213,19 +213,6 @@ constexpr const char* kTabStyle = "QToolButton { border: 1px solid #8c8c8c; bord
                                   " background: #e3e3e3; padding: 4px 8px; }"
                                   "QToolButton:hover { background: #eef4fc; }"
                                   "QToolButton:checked { background: #ffffff; color: #1d4f91; }";
-
-// The default printer, or the first printer there is when none is marked as the default.
-std::unique_ptr<QPrinter> defaultPrinter()
-{
-    QPrinterInfo chosen = QPrinterInfo::defaultPrinter();
-    if (chosen.isNull()) {
-        const QList<QPrinterInfo> printers = QPrinterInfo::availablePrinters();
-        if (printers.isEmpty())
-            return nullptr;
-        chosen = printers.first();
-    }
-    return std::make_unique<QPrinter>(chosen, QPrinter::HighResolution);
-}
 
 }  // namespace
 

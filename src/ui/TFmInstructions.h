@@ -6,6 +6,7 @@
 #include <string>
 
 #include "dabwick/Resources.h"
+#include "ui/DefaultPrinter.h"
 #include "ui/TFormSizeLimit.h"
 
 class QAbstractButton;
@@ -32,8 +33,7 @@ class Prompts;
 class TFmInstructions : public QDialog {
     Q_OBJECT
 public:
-    // Hands back the printer to print on, or nullptr when the computer has none.
-    using PrinterSource = std::function<std::unique_ptr<QPrinter>()>;
+    using PrinterSource = ::PrinterSource;
 
     static constexpr int kPageCount = 15;
 
