@@ -56,7 +56,7 @@ int main(int argc, char** argv)
     Tfmwantsave wantsave(&main);
     Tfmfillopt fillopt(&main);
     Tfmdwchoices choices(prompts, &main);
-    Tfmprintmessage printmessage(&main);
+    Tfmprintmessage printmessage;
     TFmClipMaker clipMaker(program, &main);
     TfmClipOptions clipOptions(program, clipMaker, &main);
 

@@ -1,6 +1,20 @@
 #include "dabwick/PrintLayout.h"
 
+#include <cstdlib>
+
 namespace dabwick {
+
+int SheetResolution(const std::vector<int>& offered)
+{
+    constexpr int kCommon = 300;
+    int chosen = offered.empty() ? kCommon : offered.front();
+    for (const int dotsPerInch : offered) {
+        const int nearer = std::abs(dotsPerInch - kCommon) - std::abs(chosen - kCommon);
+        if (nearer < 0 || (nearer == 0 && dotsPerInch < chosen))
+            chosen = dotsPerInch;
+    }
+    return chosen;
+}
 
 PrintLayout LayOutPrintedPage(int width, int height)
 {

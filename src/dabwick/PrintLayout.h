@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "raster/Bitmap.h"
 #include "raster/Geometry.h"
 
@@ -16,6 +18,12 @@ struct PrintLayout {
     int dateLineTop = 385;
     int creditLineTop = 0;
 };
+
+// The resolution the sheet is laid out at, from those the printer offers: 300 dots per inch,
+// the common printer's, or the nearest one offered (the lower of two as near). The positions
+// below are in pixels of that resolution; the page goes to the printer as drawing commands,
+// so a finer printer still prints it sharp. A printer that offers nothing gets 300.
+int SheetResolution(const std::vector<int>& offered);
 
 // Lays the sheet out for a printable area of `width` by `height` device pixels: the picture
 // grows in steps of 3 by 2 until it nearly touches a side, then sits in the middle.

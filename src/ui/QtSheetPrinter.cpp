@@ -1,6 +1,9 @@
 #include "ui/QtSheetPrinter.h"
 
 #include <QPrinter>
+#include <QPrinterInfo>
+
+#include "dabwick/PrintLayout.h"
 
 #include "ui/BitmapView.h"
 
@@ -9,6 +12,12 @@ void QtSheetPrinter::setUpJob(const std::string& title)
     printer_.setDocName(QString::fromStdString(title));
     printer_.setPageOrientation(QPageLayout::Portrait);
     printer_.setCopyCount(1);
+    // Qt's own grid for printers is far finer than any printer's pixels, and the sheet's
+    // fixed positions would crowd together on it. A PDF file keeps the resolution it was given.
+    if (printer_.outputFormat() == QPrinter::NativeFormat) {
+        const QList<int> offered = QPrinterInfo::printerInfo(printer_.printerName()).supportedResolutions();
+        printer_.setResolution(dabwick::SheetResolution({offered.begin(), offered.end()}));
+    }
 }
 
 int QtSheetPrinter::printableWidth() const

@@ -13,8 +13,8 @@ constexpr int kStep = 5;
 constexpr int kPauseAtFullMilliseconds = 500;
 }  // namespace
 
-Tfmprintmessage::Tfmprintmessage(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+Tfmprintmessage::Tfmprintmessage()
+    : QWidget(nullptr, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowStaysOnTopHint)
 {
     setObjectName("fmprintmessage");
     Label1 = new QLabel("'Dabwick' is now preparing your picture for printing. Please wait.", this);

@@ -9,6 +9,7 @@ e2e_fail() {
 e2e_cleanup() {
     [ -n "${E2E_APP_PID:-}" ] && kill "$E2E_APP_PID" 2>/dev/null
     [ -n "${E2E_XVFB_PID:-}" ] && kill "$E2E_XVFB_PID" 2>/dev/null
+    [ -n "${E2E_CUPSD_PID:-}" ] && kill "$E2E_CUPSD_PID" 2>/dev/null
     wait 2>/dev/null
     [ -n "${E2E_ROOT:-}" ] && rm -rf "$E2E_ROOT"
 }

@@ -31,7 +31,7 @@ class PicturePrintTest : public QObject {
 
     std::unique_ptr<TestProgram> program;
     std::unique_ptr<TFMdraw> window;
-    Tfmprintmessage* message = nullptr;
+    std::unique_ptr<Tfmprintmessage> message;
     QTemporaryDir folder;
 
     // Presses Print, with `driver` answering the boxes, printing to the file `pdf` on letter
@@ -59,8 +59,8 @@ private slots:
     {
         program = std::make_unique<TestProgram>();
         window = std::make_unique<TFMdraw>(program->context);
-        message = new Tfmprintmessage(window.get());
-        window->setPrintMessage(message);
+        message = std::make_unique<Tfmprintmessage>();
+        window->setPrintMessage(message.get());
         window->setChildName("Ann");
         window->show();
         window->document().picture.setPixel(3, 3, raster::Colour(0x00FF00));
@@ -78,7 +78,7 @@ private slots:
     {
         QCOMPARE(message->size(), QSize(253, 106));
         QCOMPARE(message->windowTitle(), QString("Preparing picture"));
-        QSignalSpy closed(message, &Tfmprintmessage::closed);
+        QSignalSpy closed(message.get(), &Tfmprintmessage::closed);
         ModalDriver driver;
         driver.click("Yes");
         const QString pdf = folder.filePath("sheet.pdf");

@@ -172,6 +172,15 @@ TEST_F(PrintTest, PrinterFailureWarnsOnceTheWindowIsBack)
     }
 }
 
+TEST(PrintLayout, SheetIsLaidOutAt300DotsPerInchOrTheNearestOffered)
+{
+    EXPECT_EQ(SheetResolution({150, 300, 600, 1200, 2400}), 300);
+    EXPECT_EQ(SheetResolution({}), 300);
+    EXPECT_EQ(SheetResolution({1200, 600}), 600);
+    EXPECT_EQ(SheetResolution({150}), 150);
+    EXPECT_EQ(SheetResolution({450, 150}), 150);
+}
+
 TEST(PrintLayout, OnlyPureBlackAndWhiteCountAsUncoloured)
 {
     raster::Bitmap picture(3, 2);
