@@ -27,10 +27,12 @@ constexpr const char* kCreditLine = "Powered by \"Dabwick\" Made with care for y
 
 // Runs its step when the scope ends, so what a job changed is put back also when it stops
 // half-way.
-template <typename Step>
-class AtScopeEnd {
+template <typename Step> class AtScopeEnd {
 public:
-    explicit AtScopeEnd(Step step) : step_(step) {}
+    explicit AtScopeEnd(Step step)
+        : step_(step)
+    {
+    }
     ~AtScopeEnd() { step_(); }
     AtScopeEnd(const AtScopeEnd&) = delete;
     AtScopeEnd& operator=(const AtScopeEnd&) = delete;
@@ -41,7 +43,8 @@ private:
 
 }  // namespace
 
-PrintOutcome PicturePrinter::btnprintClick(SheetPrinter* printer, const std::string& childName, const std::string& today)
+PrintOutcome PicturePrinter::btnprintClick(
+    SheetPrinter* printer, const std::string& childName, const std::string& today)
 {
     // Asking about paper and ink makes no sense on a computer that cannot print at all.
     if (printer == nullptr) {
@@ -97,10 +100,10 @@ PrintOutcome PicturePrinter::sendSheet(SheetPrinter& printer, const std::string&
         return PrintOutcome::PrinterFailed;
     const int left = layout.picture.left;
     printer.printText(SheetFont::Heading, {left, layout.headingTop}, toUpperAscii(title));
-    printer.printText(SheetFont::Lines, {left, layout.byLineTop},
-                      uncoloured ? "By: _______________" : "By: " + childName);
-    printer.printText(SheetFont::Lines, {left, layout.dateLineTop},
-                      uncoloured ? "Date: _____________" : "Printed: " + today);
+    printer.printText(
+        SheetFont::Lines, {left, layout.byLineTop}, uncoloured ? "By: _______________" : "By: " + childName);
+    printer.printText(
+        SheetFont::Lines, {left, layout.dateLineTop}, uncoloured ? "Date: _____________" : "Printed: " + today);
     printer.printText(SheetFont::Credit, {left, layout.creditLineTop}, kCreditLine);
     surroundings_.processPendingMessages();
     printer.printPicture(document_.picture, layout.picture);

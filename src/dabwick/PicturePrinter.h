@@ -59,7 +59,9 @@ enum class PrintOutcome { NoPrinter, Declined, NothingToPrint, SheetTooShort, Do
 class PicturePrinter {
 public:
     PicturePrinter(PictureDocument& document, Prompts& prompts, PrintSurroundings& surroundings)
-        : document_(document), prompts_(prompts), surroundings_(surroundings)
+        : document_(document)
+        , prompts_(prompts)
+        , surroundings_(surroundings)
     {
     }
 

@@ -32,9 +32,13 @@ PrintLayout LayOutPrintedPage(int width, int height);
 // A sheet whose picture would start no lower than this is shorter than letter paper at the
 // printer's resolution: the heading and the two lines above the picture would not fit.
 inline constexpr int kLowestShortSheetTop = 600;
-inline bool SheetTooShort(const PrintLayout& layout) { return layout.picture.top <= kLowestShortSheetTop; }
+inline bool SheetTooShort(const PrintLayout& layout)
+{
+    return layout.picture.top <= kLowestShortSheetTop;
+}
 
-// False when the picture rectangle is empty or reaches past the printable area.
+// False when the picture would end at or before the sheet's top-left corner, or reach past its
+// printable area.
 bool PictureFitsSheet(const PrintLayout& layout, int width, int height);
 
 // True when the picture holds nothing but pure black and pure white: a colouring page not

@@ -4,7 +4,6 @@
 #include <QPrinterInfo>
 
 #include "dabwick/PrintLayout.h"
-
 #include "ui/BitmapView.h"
 
 void QtSheetPrinter::setUpJob(const std::string& title)

@@ -13,7 +13,11 @@ class QPrinter;
 class QtSheetPrinter : public dabwick::SheetPrinter {
 public:
     // `fonts` holds the heading, lines and credit fonts, in the order of dabwick::SheetFont.
-    QtSheetPrinter(QPrinter& printer, const std::array<QFont, 3>& fonts) : printer_(printer), fonts_(fonts) {}
+    QtSheetPrinter(QPrinter& printer, const std::array<QFont, 3>& fonts)
+        : printer_(printer)
+        , fonts_(fonts)
+    {
+    }
 
     void setUpJob(const std::string& title) override;
     int printableWidth() const override;

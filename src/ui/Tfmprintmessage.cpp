@@ -1,9 +1,9 @@
 #include "ui/Tfmprintmessage.h"
 
 #include <QEventLoop>
+#include <QHideEvent>
 #include <QLabel>
 #include <QProgressBar>
-#include <QHideEvent>
 #include <QShowEvent>
 
 #include "ui/FixedWindow.h"
