@@ -51,6 +51,7 @@ e2e_window "Picture name: {Butterfly}" >/dev/null || exit 1
 sleep 0.3
 
 pdf=$(print_picture 1) || exit 1
+[ -n "${E2E_SHOTS:-}" ] && pdftoppm -r 50 -png -singlefile "$pdf" "$E2E_SHOTS/printed-page"
 expect_one_page "$pdf" "the colouring page"
 expect_text "$pdf" "BUTTERFLY"
 expect_text "$pdf" "By: _______________"
