@@ -28,7 +28,6 @@ TEST(PrintLayout, PictureGrowsInThreeByTwoStepsAndSitsInTheMiddle)
         EXPECT_EQ(SheetTooShort(layout), c.tooShort) << c.width << " by " << c.height;
     }
     EXPECT_FALSE(PictureFitsSheet(LayOutPrintedPage(1, 3000), 1, 3000));
-    // Sheets are laid out at 300 dots per inch, or as near as the printer offers.
     EXPECT_EQ(SheetResolution({150, 300, 600, 1200, 2400}), 300);
     EXPECT_EQ(SheetResolution({1200, 600}), 600);
     EXPECT_EQ(SheetResolution({450, 150}), 150);
