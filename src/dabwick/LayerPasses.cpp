@@ -133,15 +133,28 @@ bool replaceAll(raster::Bitmap& picture, raster::Colour target, raster::Colour r
     return changed;
 }
 
-void outlineColours(raster::Bitmap& picture, raster::Bitmap& lineArt, const std::function<void(int row)>& afterRow)
+bool outlineColours(raster::Bitmap& picture, raster::Bitmap* lineArt, const std::function<void(int row)>& beforeRow)
 {
     if (picture.width() < 2 || picture.height() < 2)
-        return;
+        return false;
     frame(picture);
-    frame(lineArt);
-    const int w = std::min(picture.width(), lineArt.width());
-    const int h = std::min(picture.height(), lineArt.height());
+    int w = picture.width();
+    int h = picture.height();
+    if (lineArt) {
+        frame(*lineArt);
+        w = std::min(w, lineArt->width());
+        h = std::min(h, lineArt->height());
+    }
+    bool added = false;
+    const auto paintLine = [&](std::uint8_t* pixel, int x, int y) {
+        setBlack(pixel);
+        if (lineArt)
+            setBlack(lineArt->row(y) + x * 3);
+        added = true;
+    };
     for (int y = 0; y + 1 < h; ++y) {
+        if (beforeRow)
+            beforeRow(y);
         std::uint8_t* row = picture.row(y);
         std::uint8_t* below = picture.row(y + 1);
         for (int x = 0; x + 1 < w;) {
@@ -152,10 +165,8 @@ void outlineColours(raster::Bitmap& picture, raster::Bitmap& lineArt, const std:
             }
             const std::uint8_t* a = row + x * 3;
             std::uint8_t* b = below + x * 3;
-            if (!isBlack(a) && !isBlack(b) && !same(a, b)) {
-                setBlack(b);
-                setBlack(lineArt.row(y + 1) + x * 3);
-            }
+            if (!isBlack(a) && !isBlack(b) && !same(a, b))
+                paintLine(b, x, y + 1);
             ++x;
         }
         for (int x = 0; x + 1 < w; ++x) {
@@ -166,14 +177,11 @@ void outlineColours(raster::Bitmap& picture, raster::Bitmap& lineArt, const std:
                 x += kBlockPixels - 1;
                 continue;
             }
-            if (!isBlack(a) && !isBlack(b) && !same(a, b)) {
-                setBlack(b);
-                setBlack(lineArt.row(y) + (x + 1) * 3);
-            }
+            if (!isBlack(a) && !isBlack(b) && !same(a, b))
+                paintLine(b, x + 1, y);
         }
-        if (afterRow)
-            afterRow(y);
     }
+    return added;
 }
 
 }  // namespace dabwick

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "raster/Bitmap.h"
+#include "raster/Colour.h"
 #include "raster/Geometry.h"
 
 namespace dabwick {
@@ -17,5 +20,26 @@ struct Region {
 
 // Every region of the picture, in scan order of their seeds.
 std::vector<Region> findRegions(const raster::Bitmap& picture);
+
+// True when a pixel's three bytes are neither all 0 (black) nor all 255 (white).
+inline bool isColouredPixel(const std::uint8_t* pixel)
+{
+    const bool black = (pixel[0] | pixel[1] | pixel[2]) == 0;
+    const bool white = (pixel[0] & pixel[1] & pixel[2]) == 0xFF;
+    return !black && !white;
+}
+
+// A region as the animation keeps it: its seed and the colour it is filled with.
+struct ColouredRegion {
+    raster::Point seed;
+    raster::Colour colour;
+    friend bool operator==(const ColouredRegion&, const ColouredRegion&) = default;
+};
+
+// Every region whose pixels are coloured (neither black nor white), in scan order of their seeds,
+// each filled white as it is found, so the picture is left as its line drawing. Expects a
+// picture that the outline pass has been over: its regions are then each of one colour.
+// `beforeRow` runs before each row is scanned.
+std::vector<ColouredRegion> takeColouredRegions(raster::Bitmap& picture, const std::function<void(int row)>& beforeRow);
 
 }  // namespace dabwick
