@@ -18,10 +18,13 @@
 #include "ui/TFmClipMaker.h"
 #include "ui/TFmName.h"
 #include "ui/TfmClipOptions.h"
+#include "ui/QueuedMusic.h"
+#include "ui/Tfmanimator.h"
 #include "ui/Tfmdwchoices.h"
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
+#include "ui/Tfmprogress.h"
 
 int main(int argc, char** argv)
 {
@@ -57,11 +60,15 @@ int main(int argc, char** argv)
     Tfmdwchoices choices(prompts, &main);
     TFmClipMaker clipMaker(program, &main);
     TfmClipOptions clipOptions(program, clipMaker, &main);
+    Tfmprogress progress(prompts, &main);
+    QueuedMusic animationMusic;
+    Tfmanimator animator(animationMusic, &main);
 
     main.setSaveDialogs(&clearpict, &checksave, &wantsave, &pictsave, &notsave);
     main.setFillPatternWindow(&fillopt);
     main.setPictureChooser(&choices);
     main.setClipManager(&clipOptions);
+    main.setAnimationWindows(&progress, &animator);
     name.setShowAbout([&about] { about.exec(); });
     main.setShowInstructions([&instructions] { instructions.showModally(); });
     about.setShowInstructions([&instructions] { instructions.showModally(); });
