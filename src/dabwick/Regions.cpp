@@ -1,86 +1,135 @@
 #include "dabwick/Regions.h"
 
-#include <cstdint>
 #include <cstring>
-
-#include "raster/Brush.h"
-#include "raster/FloodFill.h"
 
 namespace dabwick {
 
+namespace {
+
+// A row's stretch of non-black pixels, [left, right), and the index of the first run in scan order
+// of the region it belongs to.
+struct Run {
+    int y;
+    int left;
+    int right;
+    std::size_t first;
+};
+
+std::uint64_t load64(const std::uint8_t* p)
+{
+    std::uint64_t v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+
+// True when any of the eight bytes is zero: a black pixel needs three.
+bool hasZeroByte(std::uint64_t v)
+{
+    return ((v - 0x0101010101010101ull) & ~v & 0x8080808080808080ull) != 0;
+}
+
+bool isBlack(const std::uint8_t* p)
+{
+    return (p[0] | p[1] | p[2]) == 0;
+}
+
+// Appends the row's runs. Eight pixels without a zero byte hold no black, so the inside of an area
+// is crossed eight pixels at a time.
+void findRuns(const raster::Bitmap& picture, int y, std::vector<Run>& runs)
+{
+    const std::uint8_t* row = picture.row(y);
+    const int w = picture.width();
+    int x = 0;
+    while (x < w) {
+        while (x < w && isBlack(row + x * 3))
+            ++x;
+        if (x == w)
+            break;
+        const int left = x;
+        for (;;) {
+            while (x + 8 <= w && !hasZeroByte(load64(row + x * 3)) && !hasZeroByte(load64(row + x * 3 + 8))
+                   && !hasZeroByte(load64(row + x * 3 + 16)))
+                x += 8;
+            if (x == w || isBlack(row + x * 3))
+                break;
+            ++x;
+        }
+        runs.push_back({y, left, x, runs.size()});
+    }
+}
+
+std::size_t firstOf(std::vector<Run>& runs, std::size_t i)
+{
+    while (runs[i].first != i) {
+        runs[i].first = runs[runs[i].first].first;  // halves the path for the next search
+        i = runs[i].first;
+    }
+    return i;
+}
+
+// Every run of the picture in scan order, each joined through the runs above and below that it
+// touches side by side; a region's first run is its seed's.
+std::vector<Run> regionRuns(const raster::Bitmap& picture)
+{
+    std::vector<Run> runs;
+    std::size_t above = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        const std::size_t begin = runs.size();
+        findRuns(picture, y, runs);
+        // Runs of both rows are sorted by column: walk them together and join those that overlap.
+        for (std::size_t a = above, b = begin; a < begin && b < runs.size();) {
+            if (runs[a].left < runs[b].right && runs[b].left < runs[a].right) {
+                const std::size_t ra = firstOf(runs, a);
+                const std::size_t rb = firstOf(runs, b);
+                runs[std::max(ra, rb)].first = std::min(ra, rb);
+            }
+            if (runs[a].right < runs[b].right)
+                ++a;
+            else
+                ++b;
+        }
+        above = begin;
+    }
+    for (std::size_t i = 0; i < runs.size(); ++i)
+        runs[i].first = firstOf(runs, i);
+    return runs;
+}
+
+}  // namespace
+
 std::vector<Region> findRegions(const raster::Bitmap& picture)
 {
-    const int w = picture.width();
-    const int h = picture.height();
-    std::vector<std::uint8_t> seen(std::size_t(w) * std::size_t(h), 0);
-    const auto index = [w](int x, int y) { return std::size_t(y) * std::size_t(w) + std::size_t(x); };
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (picture.pixel(x, y) == raster::kBlack)
-                seen[index(x, y)] = 1;
-        }
-    }
-
+    const std::vector<Run> runs = regionRuns(picture);
     std::vector<Region> regions;
-    std::vector<raster::Point> stack;
-    for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) {
-            if (seen[index(x, y)])
-                continue;
-            // An explicit stack keeps a maze-shaped region from recursing deeply.
-            Region region{{x, y}, 0};
-            seen[index(x, y)] = 1;
-            stack.push_back({x, y});
-            while (!stack.empty()) {
-                const raster::Point p = stack.back();
-                stack.pop_back();
-                ++region.area;
-                const raster::Point next[4] = {{p.x - 1, p.y}, {p.x + 1, p.y}, {p.x, p.y - 1}, {p.x, p.y + 1}};
-                for (const raster::Point n : next) {
-                    if (picture.contains(n.x, n.y) && !seen[index(n.x, n.y)]) {
-                        seen[index(n.x, n.y)] = 1;
-                        stack.push_back(n);
-                    }
-                }
-            }
-            regions.push_back(region);
+    std::vector<std::size_t> regionOfRun(runs.size());
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const Run& run = runs[i];
+        if (run.first == i) {
+            regionOfRun[i] = regions.size();
+            regions.push_back({{run.left, run.y}, 0});
         }
+        regions[regionOfRun[run.first]].area += run.right - run.left;
     }
     return regions;
 }
 
-namespace {
-
-// Line drawings are mostly white: eight white pixels at once are passed over with one compare.
-constexpr int kBlockPixels = 8;
-constexpr std::uint8_t kWhiteBlock[kBlockPixels * 3] = {
-    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-    0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-
-}  // namespace
-
 std::vector<ColouredRegion> takeColouredRegions(raster::Bitmap& picture, const std::function<void(int row)>& beforeRow)
 {
+    const std::vector<Run> runs = regionRuns(picture);
     std::vector<ColouredRegion> regions;
-    const raster::Brush white(raster::kWhite, raster::BrushStyle::Solid);
-    const int w = picture.width();
+    std::size_t i = 0;
     for (int y = 0; y < picture.height(); ++y) {
         if (beforeRow)
             beforeRow(y);
-        for (int x = 0; x < w;) {
-            const std::uint8_t* p = picture.row(y) + std::size_t(x) * 3;
-            if (x + kBlockPixels <= w && std::memcmp(p, kWhiteBlock, sizeof kWhiteBlock) == 0) {
-                x += kBlockPixels;
+        for (; i < runs.size() && runs[i].y == y; ++i) {
+            const Run& run = runs[i];
+            std::uint8_t* start = picture.row(y) + std::size_t(run.left) * 3;
+            // The region is all one colour, so each of its runs can tell by its own first pixel.
+            if (!isColouredPixel(start))
                 continue;
-            }
-            if (isColouredPixel(p)) {
-                const raster::Colour colour = picture.pixel(x, y);
-                regions.push_back({{x, y}, colour});
-                // The region is all this one colour, so filling that colour is the border fill up to
-                // black, and white paint leaves the area as it goes, with no record of visits to keep.
-                raster::floodFillSurface(picture, white, {x, y});
-            }
-            ++x;
+            if (run.first == i)
+                regions.push_back({{run.left, y}, picture.pixel(run.left, y)});
+            std::memset(start, 0xFF, std::size_t(run.right - run.left) * 3);
         }
     }
     return regions;

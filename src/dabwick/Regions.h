@@ -37,9 +37,9 @@ struct ColouredRegion {
 };
 
 // Every region whose pixels are coloured (neither black nor white), in scan order of their seeds,
-// each filled white as it is found, so the picture is left as its line drawing. Expects a
-// picture that the outline pass has been over: its regions are then each of one colour.
-// `beforeRow` runs before each row is scanned.
+// each filled white, so the picture is left as its line drawing. Expects a picture that the
+// outline pass has been over: its regions are then each of one colour, and filling them white
+// is the same as the border fill from each seed. `beforeRow` runs before each row is whitened.
 std::vector<ColouredRegion> takeColouredRegions(raster::Bitmap& picture, const std::function<void(int row)>& beforeRow);
 
 }  // namespace dabwick
