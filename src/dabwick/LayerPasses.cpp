@@ -157,28 +157,32 @@ bool outlineColours(raster::Bitmap& picture, raster::Bitmap* lineArt, const std:
             beforeRow(y);
         std::uint8_t* row = picture.row(y);
         std::uint8_t* below = picture.row(y + 1);
+        // Where the two rows agree nothing changes, and big areas of one colour are common; a block
+        // that differs is then taken pixel by pixel.
         for (int x = 0; x + 1 < w;) {
-            // Where the two rows agree nothing changes, and big areas of one colour are common.
             if (x + kBlockPixels < w && sameBlock(row + x * 3, below + x * 3)) {
                 x += kBlockPixels;
                 continue;
             }
-            const std::uint8_t* a = row + x * 3;
-            std::uint8_t* b = below + x * 3;
-            if (!isBlack(a) && !isBlack(b) && !same(a, b))
-                paintLine(b, x, y + 1);
-            ++x;
+            for (const int end = std::min(x + kBlockPixels, w - 1); x < end; ++x) {
+                const std::uint8_t* a = row + x * 3;
+                std::uint8_t* b = below + x * 3;
+                if (!same(a, b) && !isBlack(a) && !isBlack(b))
+                    paintLine(b, x, y + 1);
+            }
         }
-        for (int x = 0; x + 1 < w; ++x) {
-            const std::uint8_t* a = row + x * 3;
-            std::uint8_t* b = row + (x + 1) * 3;
-            // A run of one colour compares equal to itself shifted by one pixel.
-            if (x + kBlockPixels + 1 < w && sameBlock(a, b)) {
-                x += kBlockPixels - 1;
+        // A run of one colour compares equal to itself shifted by one pixel.
+        for (int x = 0; x + 1 < w;) {
+            if (x + kBlockPixels + 1 < w && sameBlock(row + x * 3, row + (x + 1) * 3)) {
+                x += kBlockPixels;
                 continue;
             }
-            if (!isBlack(a) && !isBlack(b) && !same(a, b))
-                paintLine(b, x + 1, y);
+            for (const int end = std::min(x + kBlockPixels, w - 1); x < end; ++x) {
+                const std::uint8_t* a = row + x * 3;
+                std::uint8_t* b = row + (x + 1) * 3;
+                if (!same(a, b) && !isBlack(a) && !isBlack(b))
+                    paintLine(b, x + 1, y);
+            }
         }
     }
     return added;

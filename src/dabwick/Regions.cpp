@@ -33,8 +33,15 @@ bool isBlack(const std::uint8_t* p)
     return (p[0] | p[1] | p[2]) == 0;
 }
 
-// Appends the row's runs. Eight pixels without a zero byte hold no black, so the inside of an area
-// is crossed eight pixels at a time.
+// Eight pixels without a zero byte hold no black pixel.
+bool mayHoldBlack(const std::uint8_t* p)
+{
+    return hasZeroByte(load64(p)) || hasZeroByte(load64(p + 8)) || hasZeroByte(load64(p + 16));
+}
+
+// Appends the row's runs. Inside a run, the next eight pixels are passed at once when they hold no
+// zero byte or when they are all the colour of the pixel before them: the inside of an area goes
+// by eight pixels at a time, whatever its colour.
 void findRuns(const raster::Bitmap& picture, int y, std::vector<Run>& runs)
 {
     const std::uint8_t* row = picture.row(y);
@@ -46,13 +53,15 @@ void findRuns(const raster::Bitmap& picture, int y, std::vector<Run>& runs)
         if (x == w)
             break;
         const int left = x;
-        for (;;) {
-            while (x + 8 <= w && !hasZeroByte(load64(row + x * 3)) && !hasZeroByte(load64(row + x * 3 + 8))
-                   && !hasZeroByte(load64(row + x * 3 + 16)))
+        for (;;) {  // pixel x is not black
+            const std::uint8_t* p = row + x * 3;
+            if (x + 9 <= w && (std::memcmp(p, p + 3, 24) == 0 || !mayHoldBlack(p + 3))) {
                 x += 8;
+                continue;
+            }
+            ++x;
             if (x == w || isBlack(row + x * 3))
                 break;
-            ++x;
         }
         runs.push_back({y, left, x, runs.size()});
     }

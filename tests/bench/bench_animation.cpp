@@ -1,5 +1,6 @@
 // The animation's preparation without its fixed pauses: the outline pass and the region pass on
-// a colouring page whose 90 areas are all coloured, as a child's finished picture would be.
+// a colouring page whose 90 areas are all coloured in strong colours (many with a channel at 0),
+// as a child's finished picture would be.
 
 #include <benchmark/benchmark.h>
 
@@ -15,10 +16,10 @@ namespace {
 raster::Bitmap colouredPage()
 {
     raster::Bitmap page = *raster::readBmp(dabwick::builtInResources().find("page10", "image")->bytes).value;
-    std::uint32_t colour = 0x2040F0;
+    const std::uint32_t colours[] = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0x80C0FF, 0x0080FF};
+    std::size_t next = 0;
     for (const dabwick::Region& region : dabwick::findRegions(page)) {
-        colour = colour * 1103515245u + 12345u;
-        const raster::Brush brush(raster::Colour(colour | 0x010101), raster::BrushStyle::Solid);
+        const raster::Brush brush(raster::Colour(colours[next++ % std::size(colours)]), raster::BrushStyle::Solid);
         raster::floodFillBorder(page, brush, region.seed, raster::kBlack);
     }
     return page;

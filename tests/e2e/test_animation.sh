@@ -24,6 +24,9 @@ pad_before="$E2E_ROOT/before.png"
 import -window "$main" -crop 660x444+105+46 +repage "$pad_before"
 
 e2e_click "$main" $(e2e_top_button 3)          # "Play"
+e2e_window "Animator" >/dev/null || exit 1
+sleep 0.5
+e2e_screenshot preparation
 # The preparation and the player share their caption; the player is the large one.
 player=""
 for _ in $(seq 200); do

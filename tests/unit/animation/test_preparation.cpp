@@ -17,32 +17,26 @@ struct Progress : dabwick::PreparationProgress {
     int messageRounds = 0;
     int pausedMilliseconds = 0;
     bool abortOnFirstRound = false;
-    bool abort = false;
 
-    void processMessages() override
-    {
-        ++messageRounds;
-        abort = abort || abortOnFirstRound;
-    }
+    void processMessages() override { ++messageRounds; }
     void stepBar() override { ++bar; }
     void setBar(int position) override { bar = position; }
     void pause(int milliseconds) override { pausedMilliseconds += milliseconds; }
-    bool aborted() const override { return abort; }
+    bool aborted() const override { return abortOnFirstRound && messageRounds > 0; }
 };
 
-struct Seed {
-    int x;
-    int y;
-    char colour;
-};
+const raster::Colour r = testsupport::colourOfLetter('r');
+const raster::Colour b = testsupport::colourOfLetter('b');
+const raster::Colour y = testsupport::colourOfLetter('y');
 
 struct Case {
     const char* name;
     std::vector<std::string_view> picture;
     std::vector<std::string_view> outline;  // as handed to the player
-    std::vector<Seed> regions;
+    std::vector<dabwick::ColouredRegion> regions;
     PreparationResult result;
     const char* message;  // start of the one box shown, or nothing
+    bool abort = false;  // Abort clicked during the outline pass
 };
 
 class Preparation : public testing::TestWithParam<Case> { };
@@ -53,20 +47,17 @@ TEST_P(Preparation, HandsThePlayerItsLineDrawingAndRegions)
     const raster::Bitmap picture = bitmapFromAscii(c.picture);
     dabwick::PreparedAnimation prepared;
     Progress progress;
+    progress.abortOnFirstRound = c.abort;
     ScriptedDialogs dialogs;
     EXPECT_EQ(dabwick::PrepareAnimation(picture, prepared, progress, dialogs), c.result);
 
     EXPECT_BITMAP_EQ(bitmapFromAscii(c.outline), prepared.outline);
-    ASSERT_EQ(prepared.regions.size(), c.regions.size());
-    for (std::size_t i = 0; i < c.regions.size(); ++i) {
-        const Seed& s = c.regions[i];
-        EXPECT_EQ(prepared.regions[i], (dabwick::ColouredRegion{{s.x, s.y}, testsupport::colourOfLetter(s.colour)})) << i;
-    }
+    EXPECT_EQ(prepared.regions, c.regions);
     ASSERT_EQ(dialogs.shown.size(), c.message ? 1u : 0u);
     if (c.message) {
         EXPECT_EQ(dialogs.shown[0].rfind(c.message, 0), 0u) << dialogs.shown[0];
     }
-    // One round of messages per outline row; the bar full after the fixed pauses.
+    // One round of messages per outline row; the bar full after the fixed pauses, Abort or not.
     EXPECT_EQ(progress.messageRounds, picture.height() - 1);
     EXPECT_EQ(progress.bar, 1000);
     EXPECT_EQ(progress.pausedMilliseconds, 3400);
@@ -80,46 +71,24 @@ INSTANTIATE_TEST_SUITE_P(Animation, Preparation, testing::Values(
     Case{"ColouredAreaOnWhite",
          {"........", "........", "..rrr...", "..rrr...", "........", "........"},
          {"########", "#......#", "#.###..#", "#.#..#.#", "#.###..#", "########"},
-         {{3, 3, 'r'}}, PreparationResult::Ready, kNotice},
+         {{{3, 3}, r}}, PreparationResult::Ready, kNotice},
     Case{"FilledInsideOutlines",
          {"##########", "#bb#..#rr#", "#bb####rr#", "####yy####", "#..#yy#..#", "##########"},
          {"##########", "#..#..#..#", "#..####..#", "####..####", "#..#..#..#", "##########"},
-         {{1, 1, 'b'}, {7, 1, 'r'}, {4, 3, 'y'}}, PreparationResult::Ready, nullptr},
+         {{{1, 1}, b}, {{7, 1}, r}, {{4, 3}, y}}, PreparationResult::Ready, nullptr},
     // The right-hand pixel of each touching pair turns black, never the left-hand one.
     Case{"TwoColoursSideBySide",
          {"........", "........", "..rrbb..", "..rrbb..", "........", "........"},
          {"########", "#......#", "#.####.#", "#.#.#.##", "#.####.#", "########"},
-         {{3, 3, 'r'}, {5, 3, 'b'}}, PreparationResult::Ready, kNotice},
+         {{{3, 3}, r}, {{5, 3}, b}}, PreparationResult::Ready, kNotice},
     Case{"ColourOnlyInThinLines",
          {".....", ".....", ".rrr.", ".....", "....."},
          {"#####", "#...#", "#####", "#...#", "#####"},
-         {}, PreparationResult::NoRegion, kError}),
+         {}, PreparationResult::NoRegion, kError},
+    Case{"Aborted",
+         {"........", "........", "..rrr...", "..rrr...", "........", "........"},
+         {"########", "#......#", "#.###..#", "#.#..#.#", "#.###..#", "########"},
+         {{{3, 3}, r}}, PreparationResult::Aborted, nullptr, true}),
     [](const auto& info) { return std::string(info.param.name); });
-
-TEST(Preparation, AbortRunsToTheEndAndShowsNothing)
-{
-    dabwick::PreparedAnimation prepared;
-    Progress progress;
-    progress.abortOnFirstRound = true;
-    ScriptedDialogs dialogs;
-    const raster::Bitmap picture = bitmapFromAscii({"....", ".rr.", "....", "...."});
-    EXPECT_EQ(dabwick::PrepareAnimation(picture, prepared, progress, dialogs), PreparationResult::Aborted);
-    EXPECT_EQ(progress.pausedMilliseconds, 3400);
-    EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST(Preparation, AnyPixelNeitherBlackNorWhiteIsColour)
-{
-    struct Row {
-        raster::Colour pixel;
-        bool colour;
-    };
-    for (const Row& row : {Row{raster::kWhite, false}, Row{raster::kBlack, false},
-                           Row{raster::Colour::rgb(0, 0, 1), true}, Row{raster::Colour::rgb(255, 254, 255), true}}) {
-        raster::Bitmap picture = bitmapFromAscii({"#..", "..#"});
-        picture.setPixel(1, 1, row.pixel);
-        EXPECT_EQ(dabwick::PictureHasColour(picture), row.colour) << row.pixel.value();
-    }
-}
 
 }  // namespace
