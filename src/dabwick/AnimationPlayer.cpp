@@ -32,7 +32,8 @@ AnimationPace PaceFor(std::size_t regionCount)
 }
 
 AnimationPlayer::AnimationPlayer(Music& music, std::uint32_t seed)
-    : music_(music), random_(seed)
+    : music_(music)
+    , random_(seed)
 {
 }
 

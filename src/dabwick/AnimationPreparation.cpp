@@ -28,8 +28,8 @@ bool PictureHasColour(const raster::Bitmap& picture)
     return false;
 }
 
-PreparationResult PrepareAnimation(const raster::Bitmap& picture, PreparedAnimation& prepared,
-                                   PreparationProgress& progress, Prompts& prompts)
+PreparationResult PrepareAnimation(
+    const raster::Bitmap& picture, PreparedAnimation& prepared, PreparationProgress& progress, Prompts& prompts)
 {
     prepared.regions.clear();
     prepared.outline = picture;

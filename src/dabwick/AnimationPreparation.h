@@ -50,7 +50,7 @@ enum class PreparationResult {
 // The whole preparation, once the window has been up for its two seconds: the outline pass and the
 // region pass on a copy of the picture, the closing pauses and the one message that may follow.
 // The bar runs from 0 to 1000.
-PreparationResult PrepareAnimation(const raster::Bitmap& picture, PreparedAnimation& prepared,
-                                   PreparationProgress& progress, Prompts& prompts);
+PreparationResult PrepareAnimation(
+    const raster::Bitmap& picture, PreparedAnimation& prepared, PreparationProgress& progress, Prompts& prompts);
 
 }  // namespace dabwick

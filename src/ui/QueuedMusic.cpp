@@ -1,7 +1,8 @@
 #include "ui/QueuedMusic.h"
 
 QueuedMusic::QueuedMusic(platform::MidiOutput output, QObject* parent)
-    : QObject(parent), midi_(std::move(output))
+    : QObject(parent)
+    , midi_(std::move(output))
 {
 }
 

@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr QSize kClientSize{704, 557};
+constexpr QSize kClientSize {704, 557};
 
 QFrame* makeBlackPanel(QWidget* parent, const QRect& place, bool bevelled)
 {
@@ -36,9 +36,10 @@ QPushButton* makeButton(QWidget* parent, const char* caption, const QRect& place
 }  // namespace
 
 Tfmanimator::Tfmanimator(dabwick::Music& music, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
-                          | Qt::WindowCloseButtonHint),
-      player_(music, std::random_device{}())
+    : QDialog(parent,
+        Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMaximizeButtonHint
+            | Qt::WindowCloseButtonHint)
+    , player_(music, std::random_device {}())
 {
     setObjectName("fmanimator");
     setModal(true);

@@ -17,8 +17,8 @@ constexpr int kStartDelayMilliseconds = 2000;
 }  // namespace
 
 Tfmprogress::Tfmprogress(dabwick::Prompts& prompts, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint),
-      prompts_(prompts)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    , prompts_(prompts)
 {
     setObjectName("fmprogress");
     setModal(true);

@@ -14,7 +14,7 @@ class AnimationTest : public QObject {
     Q_OBJECT
 
     TestProgram program;
-    TFMdraw window{program.context};
+    TFMdraw window {program.context};
     QueuedMusic music;  // no tune file: silent
     Tfmanimator* animator = new Tfmanimator(music, &window);
 
@@ -44,10 +44,11 @@ private slots:
 
     void blackAndWhiteIsRefusedBeforeAnyWindowAndAbortShowsNoPlayer()
     {
-        QCOMPARE(play(raster::kBlack, "OK"), QStringList{"Animation error | This picture has not been colored! To show an\n"
-                                                         "animated picture, you must first color it before\n"
-                                                         "clicking the play button."});
-        QCOMPARE(play(raster::Colour::rgb(0, 0, 1), "Abort"), QStringList{"Animator | Preparing picture."});
+        QCOMPARE(play(raster::kBlack, "OK"),
+            QStringList {"Animation error | This picture has not been colored! To show an\n"
+                         "animated picture, you must first color it before\n"
+                         "clicking the play button."});
+        QCOMPARE(play(raster::Colour::rgb(0, 0, 1), "Abort"), QStringList {"Animator | Preparing picture."});
         QVERIFY(!program.temp.exists("Ann's folder/Dabwick/Dw Player.ini"));
     }
 };

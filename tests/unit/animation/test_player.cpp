@@ -12,16 +12,11 @@ using testsupport::bitmapFromAscii;
 
 TEST(AnimationPace, SpreadsTheRegionsOverAboutHalfAMinuteButNoFasterThan175)
 {
-    struct Row {
-        std::size_t regions;
-        int full;
-        int first;
-    };
     // 16 regions give 1938.5 exactly, which goes to the even neighbour.
-    for (const Row& row : {Row{1, 31001, 15500}, Row{10, 3101, 1550}, Row{16, 1938, 969}, Row{178, 175, 87},
-                           Row{179, 347, 173}, Row{400, 233, 116}}) {
-        const dabwick::AnimationPace pace = dabwick::PaceFor(row.regions);
-        EXPECT_EQ(std::pair(pace.fullInterval, pace.firstTick), std::pair(row.full, row.first)) << row.regions;
+    for (const auto& [regions, full, first] : {std::tuple<std::size_t, int, int> {1, 31001, 15500}, {10, 3101, 1550},
+             {16, 1938, 969}, {178, 175, 87}, {179, 347, 173}, {400, 233, 116}}) {
+        const dabwick::AnimationPace pace = dabwick::PaceFor(regions);
+        EXPECT_EQ(std::pair(pace.fullInterval, pace.firstTick), std::pair(full, first)) << regions;
     }
 }
 
@@ -30,7 +25,7 @@ public:
     std::string calls;  // one letter a call: o(pen) p(lay) s(top) r(ewind) c(lose)
     bool opens = true;
 
-    void setFileName(const std::string&) override {}
+    void setFileName(const std::string&) override { }
     bool open() override { return isOpen_ = opens, calls += 'o', opens; }
     bool play(EndNotice onEnd) override
     {
@@ -52,8 +47,8 @@ class Player : public testing::Test {
 protected:
     Player()
     {
-        player.prepared.outline = bitmapFromAscii({"#####", "#.#.#", "#####", "#.#.#", "#####"});
-        player.prepared.regions = {{{1, 1}, red}, {{3, 1}, blue}, {{1, 3}, red}};
+        player.prepared = {bitmapFromAscii({"#####", "#.#.#", "#####", "#.#.#", "#####"}),
+            {{{1, 1}, red}, {{3, 1}, blue}, {{1, 3}, red}}};
     }
     void tick(int times = 1)
     {
@@ -64,7 +59,7 @@ protected:
     const raster::Colour red = testsupport::colourOfLetter('r');
     const raster::Colour blue = testsupport::colourOfLetter('b');
     StandInMusic music;
-    dabwick::AnimationPlayer player{music, 7};
+    dabwick::AnimationPlayer player {music, 7};
 };
 
 TEST_F(Player, FillsOneRegionATickWhileTheTuneLoopsAndStartWaitsForItsEnd)

@@ -15,9 +15,9 @@ TEST(PlayerSettings, ReadsTheDefaultsForAnythingMissingOrNotANumber)
         const char* file;  // null: no file
         PlayerSettings expected;
     };
-    for (const Row& row : {Row{nullptr, {false, true}}, Row{"[Player]\nMaximized=1\nMusic On=0\n", {true, false}},
-                           Row{"[player]\nMAXIMIZED = -2\nmusic on=yes\n", {true, true}},
-                           Row{"[Other]\nMaximized=1\n[Player]\nMusic On=\n", {false, true}}}) {
+    for (const Row& row : {Row {nullptr, {false, true}}, Row {"[Player]\nMaximized=1\nMusic On=0\n", {true, false}},
+             Row {"[player]\nMAXIMIZED = -2\nmusic on=yes\n", {true, true}},
+             Row {"[Other]\nMaximized=1\n[Player]\nMusic On=\n", {false, true}}}) {
         TempFolder folder;
         if (row.file)
             folder.write("dw player.INI", row.file);  // found whatever its letter case

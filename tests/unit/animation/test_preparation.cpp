@@ -66,29 +66,25 @@ TEST_P(Preparation, HandsThePlayerItsLineDrawingAndRegions)
 constexpr const char* kNotice = "notice: This picture contained colored areas that did not have a black \n";
 constexpr const char* kError = "warning: Animation error: This picture has not been colored!";
 
-INSTANTIATE_TEST_SUITE_P(Animation, Preparation, testing::Values(
-    // Its own top row and left column turn black, and so do the white pixels just below and right of it.
-    Case{"ColouredAreaOnWhite",
-         {"........", "........", "..rrr...", "..rrr...", "........", "........"},
-         {"########", "#......#", "#.###..#", "#.#..#.#", "#.###..#", "########"},
-         {{{3, 3}, r}}, PreparationResult::Ready, kNotice},
-    Case{"FilledInsideOutlines",
-         {"##########", "#bb#..#rr#", "#bb####rr#", "####yy####", "#..#yy#..#", "##########"},
-         {"##########", "#..#..#..#", "#..####..#", "####..####", "#..#..#..#", "##########"},
-         {{{1, 1}, b}, {{7, 1}, r}, {{4, 3}, y}}, PreparationResult::Ready, nullptr},
-    // The right-hand pixel of each touching pair turns black, never the left-hand one.
-    Case{"TwoColoursSideBySide",
-         {"........", "........", "..rrbb..", "..rrbb..", "........", "........"},
-         {"########", "#......#", "#.####.#", "#.#.#.##", "#.####.#", "########"},
-         {{{3, 3}, r}, {{5, 3}, b}}, PreparationResult::Ready, kNotice},
-    Case{"ColourOnlyInThinLines",
-         {".....", ".....", ".rrr.", ".....", "....."},
-         {"#####", "#...#", "#####", "#...#", "#####"},
-         {}, PreparationResult::NoRegion, kError},
-    Case{"Aborted",
-         {"........", "........", "..rrr...", "..rrr...", "........", "........"},
-         {"########", "#......#", "#.###..#", "#.#..#.#", "#.###..#", "########"},
-         {{{3, 3}, r}}, PreparationResult::Aborted, nullptr, true}),
+INSTANTIATE_TEST_SUITE_P(Animation, Preparation,
+    testing::Values(
+        // Its own top row and left column turn black, and so do the white pixels just below and right of it.
+        Case {"ColouredAreaOnWhite", {"........", "........", "..rrr...", "..rrr...", "........", "........"},
+            {"########", "#......#", "#.###..#", "#.#..#.#", "#.###..#", "########"}, {{{3, 3}, r}},
+            PreparationResult::Ready, kNotice},
+        Case {"FilledInsideOutlines",
+            {"##########", "#bb#..#rr#", "#bb####rr#", "####yy####", "#..#yy#..#", "##########"},
+            {"##########", "#..#..#..#", "#..####..#", "####..####", "#..#..#..#", "##########"},
+            {{{1, 1}, b}, {{7, 1}, r}, {{4, 3}, y}}, PreparationResult::Ready, nullptr},
+        // The right-hand pixel of each touching pair turns black, never the left-hand one.
+        Case {"TwoColoursSideBySide", {"........", "........", "..rrbb..", "..rrbb..", "........", "........"},
+            {"########", "#......#", "#.####.#", "#.#.#.##", "#.####.#", "########"}, {{{3, 3}, r}, {{5, 3}, b}},
+            PreparationResult::Ready, kNotice},
+        Case {"ColourOnlyInThinLines", {".....", ".....", ".rrr.", ".....", "....."},
+            {"#####", "#...#", "#####", "#...#", "#####"}, {}, PreparationResult::NoRegion, kError},
+        Case {"Aborted", {"........", "........", "..rrr...", "..rrr...", "........", "........"},
+            {"########", "#......#", "#.###..#", "#.#..#.#", "#.###..#", "########"}, {{{3, 3}, r}},
+            PreparationResult::Aborted, nullptr, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
