@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "dabwick/LayerPasses.h"
+#include "dabwick/PixelBytes.h"
 #include "dabwick/Prompts.h"
 
 namespace dabwick {
@@ -21,7 +22,7 @@ bool PictureHasColour(const raster::Bitmap& picture)
     for (int y = 0; y < picture.height(); ++y) {
         const std::uint8_t* p = picture.row(y);
         for (int x = 0; x < picture.width(); ++x, p += 3) {
-            if (isColouredPixel(p))
+            if (pixelbytes::isColoured(p))
                 return true;
         }
     }

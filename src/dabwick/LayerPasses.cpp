@@ -4,40 +4,17 @@
 #include <cstdint>
 #include <cstring>
 
+#include "dabwick/PixelBytes.h"
+
 namespace dabwick {
 
 namespace {
 
-bool isBlack(const std::uint8_t* p)
-{
-    return (p[0] | p[1] | p[2]) == 0;
-}
+using namespace pixelbytes;
 
 bool same(const std::uint8_t* a, const std::uint8_t* b)
 {
     return std::memcmp(a, b, 3) == 0;
-}
-
-std::uint64_t load64(const std::uint8_t* p)
-{
-    std::uint64_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-// True when any of the eight bytes is zero (the classic bit trick): a black pixel needs three.
-bool hasZeroByte(std::uint64_t v)
-{
-    return ((v - 0x0101010101010101ull) & ~v & 0x8080808080808080ull) != 0;
-}
-
-// Eight pixels, 24 bytes, that hold no zero byte at all hold no black pixel: most of a line-art
-// row is white, so whole blocks are passed over at word speed.
-constexpr int kBlockPixels = 8;
-
-bool blockMayHoldBlack(const std::uint8_t* p)
-{
-    return hasZeroByte(load64(p)) || hasZeroByte(load64(p + 8)) || hasZeroByte(load64(p + 16));
 }
 
 bool sameBlock(const std::uint8_t* a, const std::uint8_t* b)

@@ -2,9 +2,13 @@
 
 #include <cstring>
 
+#include "dabwick/PixelBytes.h"
+
 namespace dabwick {
 
 namespace {
+
+using namespace pixelbytes;
 
 // A row's stretch of non-black pixels, [left, right), and the index of the first run in scan order
 // of the region it belongs to.
@@ -14,30 +18,6 @@ struct Run {
     int right;
     std::size_t first;
 };
-
-std::uint64_t load64(const std::uint8_t* p)
-{
-    std::uint64_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-// True when any of the eight bytes is zero: a black pixel needs three.
-bool hasZeroByte(std::uint64_t v)
-{
-    return ((v - 0x0101010101010101ull) & ~v & 0x8080808080808080ull) != 0;
-}
-
-bool isBlack(const std::uint8_t* p)
-{
-    return (p[0] | p[1] | p[2]) == 0;
-}
-
-// Eight pixels without a zero byte hold no black pixel.
-bool mayHoldBlack(const std::uint8_t* p)
-{
-    return hasZeroByte(load64(p)) || hasZeroByte(load64(p + 8)) || hasZeroByte(load64(p + 16));
-}
 
 // Appends the row's runs. Inside a run, the next eight pixels are passed at once when they hold no
 // zero byte or when they are all the colour of the pixel before them: the inside of an area goes
@@ -55,8 +35,8 @@ void findRuns(const raster::Bitmap& picture, int y, std::vector<Run>& runs)
         const int left = x;
         for (;;) {  // pixel x is not black
             const std::uint8_t* p = row + x * 3;
-            if (x + 9 <= w && (std::memcmp(p, p + 3, 24) == 0 || !mayHoldBlack(p + 3))) {
-                x += 8;
+            if (x + kBlockPixels < w && (std::memcmp(p, p + 3, kBlockPixels * 3) == 0 || !blockMayHoldBlack(p + 3))) {
+                x += kBlockPixels;
                 continue;
             }
             ++x;
@@ -134,7 +114,7 @@ std::vector<ColouredRegion> takeColouredRegions(raster::Bitmap& picture, const s
             const Run& run = runs[i];
             std::uint8_t* start = picture.row(y) + std::size_t(run.left) * 3;
             // The region is all one colour, so each of its runs can tell by its own first pixel.
-            if (!isColouredPixel(start))
+            if (!isColoured(start))
                 continue;
             if (run.first == i)
                 regions.push_back({{run.left, y}, picture.pixel(run.left, y)});

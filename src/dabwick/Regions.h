@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -20,14 +19,6 @@ struct Region {
 
 // Every region of the picture, in scan order of their seeds.
 std::vector<Region> findRegions(const raster::Bitmap& picture);
-
-// True when a pixel's three bytes are neither all 0 (black) nor all 255 (white).
-inline bool isColouredPixel(const std::uint8_t* pixel)
-{
-    const bool black = (pixel[0] | pixel[1] | pixel[2]) == 0;
-    const bool white = (pixel[0] & pixel[1] & pixel[2]) == 0xFF;
-    return !black && !white;
-}
 
 // A region as the animation keeps it: its seed and the colour it is filled with.
 struct ColouredRegion {
