@@ -18,11 +18,14 @@
 #include "ui/TFmClipMaker.h"
 #include "ui/TFmName.h"
 #include "ui/TfmClipOptions.h"
+#include "ui/QueuedMusic.h"
+#include "ui/Tfmanimator.h"
 #include "ui/Tfmdwchoices.h"
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
 #include "ui/Tfmprintmessage.h"
+#include "ui/Tfmprogress.h"
 
 int main(int argc, char** argv)
 {
@@ -59,12 +62,16 @@ int main(int argc, char** argv)
     Tfmprintmessage printmessage;
     TFmClipMaker clipMaker(program, &main);
     TfmClipOptions clipOptions(program, clipMaker, &main);
+    QueuedMusic animationMusic;
+    Tfmanimator animator(animationMusic, &main);
+    Tfmprogress progress(prompts, &main);
 
     main.setSaveDialogs(&clearpict, &checksave, &wantsave, &pictsave, &notsave);
     main.setFillPatternWindow(&fillopt);
     main.setPictureChooser(&choices);
     main.setClipManager(&clipOptions);
     main.setPrintMessage(&printmessage);
+    main.setAnimationWindows(&progress, &animator);
     name.setShowAbout([&about] { about.exec(); });
     main.setShowInstructions([&instructions] { instructions.showModally(); });
     about.setShowInstructions([&instructions] { instructions.showModally(); });

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 
 #include "dabwick/ClipPicture.h"
@@ -116,8 +115,8 @@ public:
 
     void btnclearClick();
     void btnoutlineClick();
-    // The outline pass; `afterRow` runs once per row so a caller can keep a progress bar alive.
-    void OutlinePicture(const std::function<void(int row)>& afterRow = {});
+    // The outline pass over both layers; the animation's preparation runs the same pass on its own copy.
+    void OutlinePicture();
 
     // Colour choice, shared with the palette strip and the custom colour dialog.
     raster::Colour currentColour() const { return currentColour_; }

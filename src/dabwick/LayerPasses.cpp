@@ -4,40 +4,17 @@
 #include <cstdint>
 #include <cstring>
 
+#include "dabwick/PixelBytes.h"
+
 namespace dabwick {
 
 namespace {
 
-bool isBlack(const std::uint8_t* p)
-{
-    return (p[0] | p[1] | p[2]) == 0;
-}
+using namespace pixelbytes;
 
 bool same(const std::uint8_t* a, const std::uint8_t* b)
 {
     return std::memcmp(a, b, 3) == 0;
-}
-
-std::uint64_t load64(const std::uint8_t* p)
-{
-    std::uint64_t v;
-    std::memcpy(&v, p, sizeof v);
-    return v;
-}
-
-// True when any of the eight bytes is zero (the classic bit trick): a black pixel needs three.
-bool hasZeroByte(std::uint64_t v)
-{
-    return ((v - 0x0101010101010101ull) & ~v & 0x8080808080808080ull) != 0;
-}
-
-// Eight pixels, 24 bytes, that hold no zero byte at all hold no black pixel: most of a line-art
-// row is white, so whole blocks are passed over at word speed.
-constexpr int kBlockPixels = 8;
-
-bool blockMayHoldBlack(const std::uint8_t* p)
-{
-    return hasZeroByte(load64(p)) || hasZeroByte(load64(p + 8)) || hasZeroByte(load64(p + 16));
 }
 
 bool sameBlock(const std::uint8_t* a, const std::uint8_t* b)
@@ -133,47 +110,59 @@ bool replaceAll(raster::Bitmap& picture, raster::Colour target, raster::Colour r
     return changed;
 }
 
-void outlineColours(raster::Bitmap& picture, raster::Bitmap& lineArt, const std::function<void(int row)>& afterRow)
+bool outlineColours(raster::Bitmap& picture, raster::Bitmap* lineArt, const std::function<void(int row)>& beforeRow)
 {
     if (picture.width() < 2 || picture.height() < 2)
-        return;
+        return false;
     frame(picture);
-    frame(lineArt);
-    const int w = std::min(picture.width(), lineArt.width());
-    const int h = std::min(picture.height(), lineArt.height());
+    int w = picture.width();
+    int h = picture.height();
+    if (lineArt) {
+        frame(*lineArt);
+        w = std::min(w, lineArt->width());
+        h = std::min(h, lineArt->height());
+    }
+    bool added = false;
+    const auto paintLine = [&](std::uint8_t* pixel, int x, int y) {
+        setBlack(pixel);
+        if (lineArt)
+            setBlack(lineArt->row(y) + x * 3);
+        added = true;
+    };
     for (int y = 0; y + 1 < h; ++y) {
+        if (beforeRow)
+            beforeRow(y);
         std::uint8_t* row = picture.row(y);
         std::uint8_t* below = picture.row(y + 1);
+        // Where the two rows agree nothing changes, and big areas of one colour are common; a block
+        // that differs is then taken pixel by pixel.
         for (int x = 0; x + 1 < w;) {
-            // Where the two rows agree nothing changes, and big areas of one colour are common.
             if (x + kBlockPixels < w && sameBlock(row + x * 3, below + x * 3)) {
                 x += kBlockPixels;
                 continue;
             }
-            const std::uint8_t* a = row + x * 3;
-            std::uint8_t* b = below + x * 3;
-            if (!isBlack(a) && !isBlack(b) && !same(a, b)) {
-                setBlack(b);
-                setBlack(lineArt.row(y + 1) + x * 3);
+            for (const int end = std::min(x + kBlockPixels, w - 1); x < end; ++x) {
+                const std::uint8_t* a = row + x * 3;
+                std::uint8_t* b = below + x * 3;
+                if (!same(a, b) && !isBlack(a) && !isBlack(b))
+                    paintLine(b, x, y + 1);
             }
-            ++x;
         }
-        for (int x = 0; x + 1 < w; ++x) {
-            const std::uint8_t* a = row + x * 3;
-            std::uint8_t* b = row + (x + 1) * 3;
-            // A run of one colour compares equal to itself shifted by one pixel.
-            if (x + kBlockPixels + 1 < w && sameBlock(a, b)) {
-                x += kBlockPixels - 1;
+        // A run of one colour compares equal to itself shifted by one pixel.
+        for (int x = 0; x + 1 < w;) {
+            if (x + kBlockPixels + 1 < w && sameBlock(row + x * 3, row + (x + 1) * 3)) {
+                x += kBlockPixels;
                 continue;
             }
-            if (!isBlack(a) && !isBlack(b) && !same(a, b)) {
-                setBlack(b);
-                setBlack(lineArt.row(y) + (x + 1) * 3);
+            for (const int end = std::min(x + kBlockPixels, w - 1); x < end; ++x) {
+                const std::uint8_t* a = row + x * 3;
+                std::uint8_t* b = row + (x + 1) * 3;
+                if (!same(a, b) && !isBlack(a) && !isBlack(b))
+                    paintLine(b, x + 1, y);
             }
         }
-        if (afterRow)
-            afterRow(y);
     }
+    return added;
 }
 
 }  // namespace dabwick

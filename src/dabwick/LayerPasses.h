@@ -21,9 +21,11 @@ void LiftZeroChannels(raster::Bitmap& picture, raster::Rect area);
 // Every pixel of exactly the target colour becomes the new colour; false when none did.
 bool replaceAll(raster::Bitmap& picture, raster::Colour target, raster::Colour replacement);
 
-// Draws a black line on each boundary between two different colours, on the lower or right
-// pixel of the pair, into both layers, plus a black frame round the picture. Works in place
-// top to bottom, so a pixel made black takes no further part. `afterRow` runs after each row.
-void outlineColours(raster::Bitmap& picture, raster::Bitmap& lineArt, const std::function<void(int row)>& afterRow);
+// Draws a black line on each boundary between two different colours (white is a colour here),
+// on the lower or right pixel of the pair, plus a black frame round the picture; each line goes
+// into the line-art layer too when there is one. Works in place top to bottom, so a pixel made
+// black takes no further part. `beforeRow` runs before each row. True when any boundary line was
+// drawn (the frame does not count).
+bool outlineColours(raster::Bitmap& picture, raster::Bitmap* lineArt, const std::function<void(int row)>& beforeRow);
 
 }  // namespace dabwick

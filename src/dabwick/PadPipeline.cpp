@@ -256,9 +256,9 @@ void DrawingEngine::btnoutlineClick()
     document_.RecordUndoStep();
 }
 
-void DrawingEngine::OutlinePicture(const std::function<void(int row)>& afterRow)
+void DrawingEngine::OutlinePicture()
 {
-    outlineColours(document_.picture, document_.lineArt, afterRow);
+    outlineColours(document_.picture, &document_.lineArt, {});
 }
 
 }  // namespace dabwick

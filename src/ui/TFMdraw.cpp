@@ -13,10 +13,13 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include "dabwick/AnimationPreparation.h"
 #include "dabwick/ColouringPages.h"
+#include "dabwick/Names.h"
 #include "dabwick/PictureChooser.h"
 #include "dabwick/PictureLoader.h"
 #include "dabwick/ProgramRegistry.h"
+#include "dabwick/PlayerSettings.h"
 #include "ui/BitmapView.h"
 #include "ui/ClipPanel.h"
 #include "ui/ClipView.h"
@@ -28,11 +31,13 @@
 #include "ui/QtSheetPrinter.h"
 #include "ui/SaveQuestions.h"
 #include "ui/TfmClipOptions.h"
+#include "ui/Tfmanimator.h"
 #include "ui/Tfmdwchoices.h"
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
 #include "ui/Tfmprintmessage.h"
+#include "ui/Tfmprogress.h"
 
 namespace {
 
@@ -139,6 +144,7 @@ void TFMdraw::buildTopBar()
     connect(SpeedButton1, &QPushButton::clicked, this, &TFMdraw::SpeedButton1Click);
     connect(btnload, &QPushButton::clicked, this, &TFMdraw::btnloadClick);
     connect(btnMakeClip, &QPushButton::clicked, this, &TFMdraw::btnMakeClipClick);
+    connect(SpeedButton2, &QPushButton::clicked, this, &TFMdraw::SpeedButton2Click);
     connect(BitBtn8, &QPushButton::clicked, this, &TFMdraw::BitBtn8Click);
     connect(BitBtn6, &QPushButton::clicked, this, &TFMdraw::BitBtn6Click);
 }
@@ -421,6 +427,30 @@ void TFMdraw::btnloadClick()
     if (saver_.mayDiscardPicture(dabwick::SaveQuestion::BeforeLoad))
         ChooseChildPicture();
     showDocumentState();
+}
+
+void TFMdraw::SpeedButton2Click()
+{
+    if (!dabwick::PictureHasColour(document_.picture)) {
+        setEnabled(false);
+        program_.prompts.ShowWarning(dabwick::kAnimationErrorCaption, dabwick::kNotColouredText);
+    } else if (progress_ && animator_) {
+        // Hidden is out of reach enough; disabled, it would take its own dialogs with it.
+        hide();
+        if (progress_->prepare(document_.picture, animator_->prepared())) {
+            const std::string& folder = saver_.userFolder();
+            const dabwick::PlayerSettings settings = dabwick::ReadPlayerSettings(folder);
+            const std::string tune = dabwick::resolveIgnoringCase(program_.places.dataFolder + "DW Animate Music.mid");
+            dabwick::WritePlayerSettings(folder, animator_->play(settings, tune), program_.record);
+        }
+    }
+    // The picture comes back as it went: the show handler must not start a new one. (A window
+    // that never went away gets no show, and so no flag that would linger.)
+    setEnabled(true);
+    document_.skipReset = !isVisible();
+    show();
+    raise();
+    activateWindow();
 }
 
 void TFMdraw::ChooseColouringPage()

@@ -30,6 +30,8 @@ class Tfmfillopt;
 class Tfmdwchoices;
 class TfmClipOptions;
 class Tfmprintmessage;
+class Tfmprogress;
+class Tfmanimator;
 
 // The main window: the picture pad with the top bar of picture buttons above it, the tool bar
 // below it and the colour and clip panels on the left. It owns the picture being edited.
@@ -46,6 +48,12 @@ public:
     void setFillPatternWindow(Tfmfillopt* fillopt) { fillopt_ = fillopt; }
     // The picture chooser, created after the main window.
     void setPictureChooser(Tfmdwchoices* chooser) { chooser_ = chooser; }
+    // The animation's preparation and player windows, created after the main window.
+    void setAnimationWindows(Tfmprogress* progress, Tfmanimator* animator)
+    {
+        progress_ = progress;
+        animator_ = animator;
+    }
     // Opens the instructions, modally; set once the instructions window exists.
     void setShowInstructions(std::function<void()> show) { showInstructions_ = std::move(show); }
     // The signed-in child's folder, ending in '/'.
@@ -117,6 +125,7 @@ public:
     void btnnewClick();
     void SpeedButton1Click();
     void btnloadClick();
+    void SpeedButton2Click();
     void ChooseColouringPage();
     void ChooseChildPicture();
     void btnstyleClick();
@@ -178,6 +187,8 @@ private:
     Tfmdwchoices* chooser_ = nullptr;
     TfmClipOptions* clipOptions_ = nullptr;
     std::string childName_;
+    Tfmprogress* progress_ = nullptr;
+    Tfmanimator* animator_ = nullptr;
     Tfmclearpict* clearpict_ = nullptr;
     TFmChecksave* checksave_ = nullptr;
     Tfmwantsave* wantsave_ = nullptr;

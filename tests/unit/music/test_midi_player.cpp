@@ -126,6 +126,20 @@ TEST_F(MidiPlayerTest, PlayAfterTheEndStartsOverAndNoticesAgain)
     EXPECT_TRUE(notices.waitFor(3));
 }
 
+TEST_F(MidiPlayerTest, TheNoticeComesAtTheLastBeatSoALoopedPieceHasNoGap)
+{
+    // The sound file grows at the music's own pace, so its length tells where in the music we are.
+    platform::MidiPlayer player(toFile());
+    const auto secondsWritten = [&] {
+        return double(std::filesystem::file_size(folder.path() + "sound.raw")) / (44100 * 4);
+    };
+    ASSERT_NO_FATAL_FAILURE(startPlaying(player));
+    const double start = secondsWritten();
+    ASSERT_TRUE(notices.waitFor(1) && player.play(notices.notice()) && notices.waitFor(2));
+    // Two half-second pieces; FluidSynth's own idea of the end comes about two seconds after each.
+    EXPECT_NEAR(secondsWritten() - start, 1.0, 0.4);
+}
+
 TEST_F(MidiPlayerTest, StopCancelsTheNoticeAndPlayResumes)
 {
     platform::MidiPlayer player(toFile());
