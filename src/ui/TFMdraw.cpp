@@ -206,6 +206,9 @@ void TFMdraw::buildToolBar()
         const ToolButton tool = *b.tool;
         connect(*b.field, &QToolButton::clicked, this, [this, tool] {
             engine_.pressToolButton(tool);
+            // The clip button brings the browser back with nothing selected: its preview says so.
+            if (tool == ToolButton::btnclip)
+                clipPanel->showState();
             showToolState();
         });
     }
