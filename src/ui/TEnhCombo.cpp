@@ -1,6 +1,7 @@
 #include "ui/TEnhCombo.h"
 
 #include <QAbstractItemView>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStyle>
 
@@ -11,6 +12,11 @@ TEnhCombo::TEnhCombo(QWidget* parent)
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
+    // A picked item shows from its first letter, all of it selected, as a list box shows it; left
+    // alone, the box would scroll a long name to its end and hide how it begins.
+    connect(this, &QComboBox::textActivated, this, [this](const QString& text) {
+        lineEdit()->setSelection(int(text.size()), -int(text.size()));
+    });
 }
 
 int TEnhCombo::dropDownWidth() const

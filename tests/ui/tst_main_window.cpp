@@ -2,6 +2,7 @@
 // driven through the real dialogs and message boxes.
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -294,8 +295,9 @@ private slots:
         QCOMPARE(panel->cbclips->currentText(), QString("<Text>"));
 
         window->btnclip->click();
-        panel->cbclips->setCurrentText("Shapes");
-        QCOMPARE(panel->clip[0]->toolTip(), QString("Arrow"));
+        panel->cbclips->setCurrentIndex(10);
+        QTest::keyClick(panel->cbclips, Qt::Key_Down);  // picks "Shapes", shown from its first letter
+        QCOMPARE(std::pair(panel->clip[0]->toolTip(), panel->cbclips->lineEdit()->cursorPosition()), std::pair(QString("Arrow"), 0));
         QTest::mouseClick(panel->clip[0], Qt::LeftButton);
         QCOMPARE(panel->panselected->text(), QString());  // "None" before
         QTest::mouseClick(panel->btnfliplr, Qt::LeftButton);
