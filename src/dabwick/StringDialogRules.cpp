@@ -92,4 +92,15 @@ std::string StringDialogRules::startingText(std::string_view text) const
     return bad ? std::string() : filtered(text);
 }
 
+bool StringDialogRules::refusesKey(std::string_view typed) const
+{
+    bool control = typed.empty();
+    bool refused = false;
+    forEachCharacter(typed, [&](char32_t c, std::string_view) {
+        control = control || c < 0x20 || c == 0x7F;
+        refused = refused || !accepts(c);
+    });
+    return refused && !control;
+}
+
 }  // namespace dabwick

@@ -25,6 +25,10 @@ struct StringDialogRules {
     std::string filtered(std::string_view text) const;
     // The text the dialog starts with: a text holding any refused character starts empty.
     std::string startingText(std::string_view text) const;
+    // A key typing a refused character is dropped before it reaches the box, so it cannot
+    // replace selected text. Keys typing nothing or a control character (backspace, Enter, the
+    // editing shortcuts) always go through.
+    bool refusesKey(std::string_view typed) const;
 };
 
 }  // namespace dabwick

@@ -19,21 +19,32 @@ QMessageBox::StandardButton defaultAnswer(const std::string& text)
     return unsureMeansNo ? QMessageBox::No : QMessageBox::Yes;
 }
 
+// Texts show as written: a clip or picture name read from disk that looks like markup must not
+// turn the message into rich text, which would also lose its line breaks.
+QMessageBox::StandardButton showBox(QWidget* parent, QMessageBox::Icon icon, const std::string& caption,
+                                    const std::string& text, QMessageBox::StandardButtons buttons,
+                                    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton)
+{
+    QMessageBox box(icon, toQt(caption), toQt(text), buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(defaultButton);
+    return QMessageBox::StandardButton(box.exec());
+}
+
 }  // namespace
 
 void MessageBoxPrompts::warn(const std::string& caption, const std::string& text)
 {
-    QMessageBox::warning(parent_, toQt(caption), toQt(text), QMessageBox::Ok);
+    showBox(parent_, QMessageBox::Warning, caption, text, QMessageBox::Ok);
 }
 
 bool MessageBoxPrompts::ask(const std::string& caption, const std::string& text)
 {
-    return QMessageBox::question(parent_, toQt(caption), toQt(text), QMessageBox::Yes | QMessageBox::No,
-                                 defaultAnswer(text))
+    return showBox(parent_, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, defaultAnswer(text))
         == QMessageBox::Yes;
 }
 
 void MessageBoxPrompts::notify(const std::string& text)
 {
-    QMessageBox::information(parent_, QApplication::applicationName(), toQt(text), QMessageBox::Ok);
+    showBox(parent_, QMessageBox::Information, QApplication::applicationName().toStdString(), text, QMessageBox::Ok);
 }

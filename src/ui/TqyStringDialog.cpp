@@ -75,6 +75,8 @@ bool TqyCustomStringDialog::eventFilter(QObject* watched, QEvent* event)
         emit OnKeyDown(key);
         if (!key->text().isEmpty())
             emit OnKeyPress(key);
+        if (refusesKey(key->text()))
+            return true;
     } else if (watched == edit_ && event->type() == QEvent::KeyRelease) {
         emit OnKeyUp(static_cast<QKeyEvent*>(event));
     }
@@ -90,8 +92,14 @@ void TqyStringDialog::prepareBox(QLineEdit& box)
 {
     if (rules.MaxLength > 0)
         box.setMaxLength(rules.MaxLength);
-    // Refused characters are taken out again as soon as they arrive, typed or pasted.
+    // Refused keys never arrive (refusesKey); refused characters that arrive otherwise (pasted,
+    // from an input method) are taken out again at once.
     connect(&box, &QLineEdit::textEdited, this, [this, &box] { refuseCharacters(box); });
+}
+
+bool TqyStringDialog::refusesKey(const QString& typed) const
+{
+    return rules.refusesKey(typed.toStdString());
 }
 
 void TqyStringDialog::refuseCharacters(QLineEdit& box)

@@ -43,6 +43,8 @@ protected:
     virtual QString startingText() const { return Text; }
     // Sets up the box before it is shown.
     virtual void prepareBox(QLineEdit& /*box*/) { }
+    // Whether a key press typing this text is kept from the box.
+    virtual bool refusesKey(const QString& /*typed*/) const { return false; }
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -65,6 +67,7 @@ public:
 protected:
     QString startingText() const override;
     void prepareBox(QLineEdit& box) override;
+    bool refusesKey(const QString& typed) const override;
 
 private:
     void refuseCharacters(QLineEdit& box);

@@ -26,8 +26,9 @@ e2e_screenshot clip-maker
 
 e2e_click "$maker" 429 323                   # Save
 dialog=$(e2e_window "Clip Name") || exit 1
-# The full stop cannot be typed into a name.
+# The full stop cannot be typed into a name, nor replace the name when it is selected.
 xdotool windowfocus --sync "$dialog" type --delay 40 "Ro.bot"
+xdotool key shift+Home type "."
 e2e_screenshot clip-name
 xdotool key Return
 notice=$(e2e_window "Dabwick") || exit 1

@@ -14,8 +14,9 @@ namespace {
 
 QString textOf(QWidget* window)
 {
+    // A message that Qt would read as markup shows otherwise than written.
     if (auto* box = qobject_cast<QMessageBox*>(window))
-        return box->text();
+        return box->textFormat() == Qt::PlainText ? box->text() : "(markup) " + box->text();
     QStringList lines;
     for (QLabel* label : window->findChildren<QLabel*>()) {
         if (!label->text().isEmpty())
