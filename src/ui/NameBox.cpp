@@ -1,5 +1,8 @@
 #include "ui/NameBox.h"
 
+#include <QKeyEvent>
+#include <algorithm>
+
 #include "dabwick/ChildName.h"
 
 NameBox::NameBox(QWidget* parent) : QLineEdit(parent)
@@ -19,4 +22,17 @@ void NameBox::refuseForbiddenCharacters()
     const int caret = int(beforeCaret.size());
     setText(clean);
     setCursorPosition(caret);
+}
+
+void NameBox::keyPressEvent(QKeyEvent* event)
+{
+    // A refused key is dropped before the box sees it, so it cannot replace a selected name.
+    // Editing keys (Backspace, Enter, shortcuts) carry control characters and go through.
+    const QString text = event->text();
+    const bool printable = !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isPrint(); });
+    if (printable && dabwick::cleanName(text.toStdString()).empty()) {
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }

@@ -9,6 +9,9 @@ class NameBox : public QLineEdit {
 public:
     explicit NameBox(QWidget* parent);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void refuseForbiddenCharacters();
 };

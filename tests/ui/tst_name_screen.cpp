@@ -96,6 +96,10 @@ private slots:
         screen->edname->clear();
         QTest::keyClicks(screen->edname, "a.b/c:d");
         QCOMPARE(screen->edname->text(), QString("abcd"));
+        screen->edname->selectAll();
+        QTest::keyClicks(screen->edname, ".");
+        QCOMPARE(screen->edname->text(), QString("abcd"));  // a refused key leaves the selected name
+        screen->edname->end(false);
         screen->edname->insert("x\\..\\y");  // as a paste arrives
         QCOMPARE(screen->edname->text(), QString("abcdxy"));
         screen->edname->setText(QString(30, 'n'));
