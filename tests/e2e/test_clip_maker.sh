@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A child opens the clip manager with "Clip", makes a new clip (a dot, a line, a white fill
 # around them) and saves it under a name: the clip file is the 64 by 64 picture pixel for pixel,
-# inside an olive border, and the manager lists it.
+# inside an olive border, and the browser lists it under "<User's clips>" for stamping.
 set -u
 . "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
@@ -53,4 +53,19 @@ wrong=$(convert "bmp:$file" -depth 8 txt:- | awk -F'[,: ()]+' 'NR > 1 {
 [ -z "$wrong" ] || e2e_fail "Robot.dwc: $wrong"
 
 e2e_click "$options" 517 333                 # Close
+
+# The new clip waits under "<User's clips>" and stamps like any other.
+e2e_tool "$main" 207
+e2e_click "$main" 40 16
+xdotool key ctrl+a
+xdotool type --delay 60 "<User's clips>"
+sleep 0.5
+e2e_click "$main" $((6 + 12 + 2 + 32)) $((30 + 8 + 2 + 32))   # slot 1: Robot
+xdotool mousemove --window "$main" $(e2e_pad 97 97)
+sleep 0.2
+e2e_click "$main" $(e2e_pad 100 100)
+sleep 0.3
+# Stamped with its top left at (68, 68): the dot and the line black, the olive border see-through.
+[ "$(e2e_window_pixel "$main" $(e2e_pad 79 79))" = 0,0,0 ] || e2e_fail "the user clip's dot was not stamped"
+[ "$(e2e_window_pixel "$main" $(e2e_pad 90 89))" = 0,0,0 ] || e2e_fail "the user clip's line was not stamped"
 echo "e2e clip maker: all checks passed"
