@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
+#include <deque>
 #include <memory>
 
 namespace {
@@ -38,17 +39,31 @@ QAbstractButton* buttonCaptioned(QWidget* window, const QString& caption)
 
 struct ModalDriver::State {
     QStringList seen;
-    int steps = 0;    // steps not yet taken
-    int pending = 0;  // steps ever added
-    bool gone = false;
+    std::deque<std::function<void(QWidget*)>> steps;
 };
 
-ModalDriver::ModalDriver() : state_(std::make_shared<State>()) {}
-
-ModalDriver::~ModalDriver()
+// Waits for a visible modal window, then takes the next step on it. The next poll is queued before
+// the step acts, as the step may open the following window in a nested event loop. Polls hold
+// the state weakly, so a driver that goes first leaves them nothing to do.
+void ModalDriver::poll(const std::weak_ptr<State>& weak, int delay)
 {
-    state_->gone = true;
+    QTimer::singleShot(delay, [weak] {
+        const std::shared_ptr<State> state = weak.lock();
+        if (!state || state->steps.empty())
+            return;
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !modal->isVisible())
+            return poll(weak, 10);
+        state->seen << modal->windowTitle() + " | " + textOf(modal);
+        const std::function<void(QWidget*)> act = std::move(state->steps.front());
+        state->steps.pop_front();
+        if (!state->steps.empty())
+            poll(weak, 10);
+        act(modal);
+    });
 }
+
+ModalDriver::ModalDriver() : state_(std::make_shared<State>()) {}
 
 const QStringList& ModalDriver::seen() const
 {
@@ -57,31 +72,14 @@ const QStringList& ModalDriver::seen() const
 
 bool ModalDriver::finished() const
 {
-    return state_->steps == 0;
+    return state_->steps.empty();
 }
 
 ModalDriver& ModalDriver::then(std::function<void(QWidget*)> act)
 {
-    ++state_->steps;
-    const int order = state_->pending++;
-    // Each step polls until it is its turn and a modal window is up. The closures share the
-    // state, not the driver, so a driver that goes first leaves nothing dangling.
-    auto poll = std::make_shared<std::function<void()>>();
-    *poll = [state = state_, order, act, weakPoll = std::weak_ptr(poll)] {
-        if (state->gone)
-            return;
-        QWidget* modal = QApplication::activeModalWidget();
-        const int done = state->pending - state->steps;
-        if (order != done || !modal || !modal->isVisible()) {
-            if (auto again = weakPoll.lock())
-                QTimer::singleShot(10, [again] { (*again)(); });
-            return;
-        }
-        state->seen << modal->windowTitle() + " | " + textOf(modal);
-        --state->steps;
-        act(modal);
-    };
-    QTimer::singleShot(0, [poll] { (*poll)(); });
+    state_->steps.push_back(std::move(act));
+    if (state_->steps.size() == 1)
+        poll(state_, 0);
     return *this;
 }
 

@@ -14,7 +14,6 @@ class QWidget;
 class ModalDriver {
 public:
     ModalDriver();
-    ~ModalDriver();
     ModalDriver(const ModalDriver&) = delete;
     ModalDriver& operator=(const ModalDriver&) = delete;
 
@@ -33,6 +32,7 @@ public:
 
 private:
     struct State;
+    static void poll(const std::weak_ptr<State>& weak, int delay);
     ModalDriver& then(std::function<void(QWidget*)> act);
 
     std::shared_ptr<State> state_;

@@ -22,9 +22,6 @@ TEST(ProgramRegistry, WritesTheEntryKeepsOtherProgramsAndRemembersAMove)
     EXPECT_EQ(ini.value("Software", "Painter"), "");
     EXPECT_EQ(ini.value("Software", "Dabwick"), "");
     EXPECT_EQ(ini.value("AllSoftware", "Dabwick"), "");
-    EXPECT_EQ(ini.value("Software.Dabwick", "Hint"), "An easy to use drawing and coloring program");
-    EXPECT_EQ(ini.value("Software.Dabwick", "AcceptUsername"), "1");
-    EXPECT_EQ(ini.value("Software.Dabwick", "AcceptPassword"), "0");
     EXPECT_EQ(ini.value("Software.Dabwick", "LastRun"), "07/12/2026 11:00:00");
     EXPECT_FALSE(ini.value("Software.Dabwick", "OldPath")) << "the same folder, so no move";
 

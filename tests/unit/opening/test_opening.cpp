@@ -8,7 +8,6 @@
 #include "raster/BmpCodec.h"
 
 using dabwick::OpeningAnimation;
-using raster::Colour;
 
 namespace {
 
@@ -28,7 +27,7 @@ const dabwick::OpeningTable& table()
 
 }  // namespace
 
-TEST(OpeningDrawing, HasOneTableEntryPerAreaInScanOrderWithTheSkyFirst)
+TEST(OpeningDrawing, HasOneTableEntryPerAreaInScanOrder)
 {
     const std::vector<dabwick::Region> regions = dabwick::findRegions(drawing());
     ASSERT_EQ(regions.size(), 752u);
@@ -36,46 +35,9 @@ TEST(OpeningDrawing, HasOneTableEntryPerAreaInScanOrderWithTheSkyFirst)
         EXPECT_EQ(table().seedX[e], regions[e].seed.x) << e;
         EXPECT_EQ(table().seedY[e], regions[e].seed.y) << e;
     }
-    EXPECT_EQ(table().seedX[0], 4);
-    EXPECT_EQ(table().seedY[0], 4);
-    // The ladybird at the bottom is small, the hills are a great part of the picture.
-    EXPECT_LT(regions.back().area, 400);
     for (int y = 0; y < drawing().height(); ++y) {
         for (int x = 0; x < drawing().width(); ++x)
             ASSERT_TRUE(drawing().pixel(x, y) == raster::kBlack || drawing().pixel(x, y) == raster::kWhite);
-    }
-}
-
-TEST(OpeningDrawing, SchemesHaveTheirSkiesBottomAreasAndNumbersOfColours)
-{
-    struct Scheme {
-        Colour sky, banner, hills, roof, last;
-        std::size_t colours;
-    };
-    const Scheme schemes[] = {
-        {Colour::rgb(186, 255, 255), Colour::rgb(216, 0, 0), Colour::rgb(0, 152, 0), Colour::rgb(52, 52, 52),
-            Colour::rgb(139, 0, 0), 32},
-        {Colour::rgb(205, 195, 255), Colour::rgb(255, 206, 255), Colour::rgb(79, 138, 103), Colour::rgb(133, 133, 133),
-            Colour::rgb(199, 161, 122), 26},
-        {Colour::rgb(112, 255, 255), Colour::rgb(255, 198, 198), Colour::rgb(104, 160, 40), Colour::rgb(32, 32, 32),
-            Colour::rgb(0, 0, 197), 29},
-        {Colour::rgb(0, 0, 119), Colour::rgb(255, 255, 178), Colour::rgb(112, 176, 32), Colour::rgb(52, 52, 52),
-            Colour::rgb(200, 136, 136), 33},
-    };
-    for (std::size_t s = 0; s < std::size(schemes); ++s) {
-        const auto& colours = table().colours[s];
-        EXPECT_EQ(colours.front(), schemes[s].sky) << s;
-        EXPECT_EQ(colours.back(), schemes[s].last) << s;
-        const std::set<std::uint32_t> distinct = [&] {
-            std::set<std::uint32_t> all;
-            for (const Colour c : colours)
-                all.insert(c.value());
-            return all;
-        }();
-        EXPECT_EQ(distinct.size(), schemes[s].colours) << s;
-        EXPECT_FALSE(distinct.contains(raster::kBlack.value())) << s;
-        for (const Colour c : {schemes[s].banner, schemes[s].hills, schemes[s].roof})
-            EXPECT_TRUE(distinct.contains(c.value())) << s << ": " << std::hex << c.value();
     }
 }
 
