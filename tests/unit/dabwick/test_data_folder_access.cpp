@@ -88,9 +88,10 @@ TEST(DataFolderAccess, NeverFollowsALinkOutOfTheDataFolder)
     EXPECT_EQ(modeOf(systemFile), 0644u);
 }
 
-TEST(DataFolderAccess, AnEmptyVolumeRootStopsWithoutTouchingTheRecord)
+TEST(DataFolderAccess, OnlyAnEmptyVolumeRootStopsWithoutTouchingTheRecord)
 {
     TempFolder temp;
+    EXPECT_EQ(BuildAccessList(temp.path()).size(), 2u) << "an empty folder that is no volume root: the two tunes";
     const std::string root = temp.makeFolder("volume");
     if (::mount("none", root.c_str(), "tmpfs", 0, "size=64k") != 0)
         GTEST_SKIP() << "mounting a file system needs the right to do so";
