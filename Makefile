@@ -9,7 +9,7 @@ JOBS         ?= $(shell nproc)
 # Warnings are errors on the build machine, plain warnings at a developer's desk.
 WERROR       ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build run package test unit-test fuzz bench contact-sheet clean
+.PHONY: all deps configure build run package test unit-test fuzz bench bench-startup contact-sheet clean
 
 all: build
 
@@ -55,6 +55,11 @@ fuzz: deps
 bench: configure
 	@cmake --build $(BUILD_DIR) -j $(JOBS) --target dabwick_bench
 	$(BUILD_DIR)/tests/dabwick_bench
+
+# Time from start to a name box that takes typing, and memory, beside a bare Qt window.
+bench-startup: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS) --target dabwick startup_probe startup_floor
+	scripts/bench-startup $(BUILD_DIR)
 
 # Every built cursor and glyph on one picture, to look at all of it at once.
 contact-sheet: configure
