@@ -7,6 +7,7 @@
 #include <fstream>
 #include <iterator>
 #include <mutex>
+#include <omp.h>
 #include <optional>
 #include <string_view>
 #include <system_error>
@@ -291,15 +292,22 @@ bool MidiPlayer::open()
     fluid_settings_setint(session->settings, "synth.lock-memory", 0);
     fluid_settings_setnum(session->settings, "synth.gain", kGain);
     session->synth = new_fluid_synth(session->settings);
-    if (!session->synth || fluid_synth_sfload(session->synth, output_.soundFont.c_str(), 1) == FLUID_FAILED)
+    if (!session->synth)
+        return false;
+    // The audio device first: without one, loading the soundfont would be wasted work. Until
+    // the player starts, the device only plays silence.
+    session->driver = openAudio(session->settings, session->synth, output_);
+    if (!session->driver)
+        return false;
+    // FluidSynth loads the samples with as many threads as there are cores, which would take
+    // them from the user interface while the program starts; one is fast enough.
+    omp_set_num_threads(1);
+    if (fluid_synth_sfload(session->synth, output_.soundFont.c_str(), 1) == FLUID_FAILED)
         return false;
     session->player = new_fluid_player(session->synth);
     if (!session->player || fluid_player_add_mem(session->player, bytes->data(), bytes->size()) != FLUID_OK)
         return false;
     fluid_player_set_tick_callback(session->player, &Session::onTick, session.get());
-    session->driver = openAudio(session->settings, session->synth, output_);
-    if (!session->driver)
-        return false;
     session_ = std::move(session);
     return true;
 }

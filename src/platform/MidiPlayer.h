@@ -10,9 +10,10 @@
 // missing soundfont, no audio device or a missing or broken file only means silence, and open()
 // or play() returning false. No member throws; FluidSynth's own log is kept quiet.
 //
-// Threading: call the members from one thread, the UI thread. The end-of-play notice runs on
-// FluidSynth's audio thread; the UI layer must marshal it to the UI thread (a queued call) and
-// must not call the player from inside the notice.
+// Threading: call the members from one thread at a time; open() may run on a worker thread
+// that the UI thread waits for before it calls the player again. The end-of-play notice runs
+// on FluidSynth's audio thread; the UI layer must marshal it to the UI thread (a queued call)
+// and must not call the player from inside the notice.
 namespace platform {
 
 inline constexpr const char* kSystemSoundFont = "/usr/share/sounds/sf2/default-GM.sf2";

@@ -34,7 +34,7 @@ const raster::Bitmap& openingPaper()
 TFmName::TFmName(ProgramContext& program, TFMdraw& main)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                            | Qt::MSWindowsFixedSizeDialogHint),
-      program_(program), main_(main), mpopen_(std::make_unique<platform::MidiPlayer>()),
+      program_(program), main_(main), mpopen_(std::make_unique<platform::MidiPlayer>(program.music)),
       // Seeded from the clock, so that each run picks its own scheme and order.
       opening_(dabwick::OpeningAnimation::builtIn(
           program.resources, std::uint64_t(std::chrono::high_resolution_clock::now().time_since_epoch().count())))
@@ -87,7 +87,10 @@ TFmName::TFmName(ProgramContext& program, TFMdraw& main)
     connect(BitBtn6, &QPushButton::clicked, this, &TFmName::BitBtn3Click);
 }
 
-TFmName::~TFmName() = default;
+TFmName::~TFmName()
+{
+    settleTuneOpening();
+}
 
 void TFmName::bringNamePanelIntoView(const std::string& userName)
 {
@@ -129,9 +132,27 @@ void TFmName::playmusic()
     const std::string tune = dabwick::resolveIgnoringCase(program_.places.dataFolder + "DW Open Music.mid");
     if (!dabwick::existsIgnoringCase(tune))
         return;
+    settleTuneOpening();
     mpopen_->setFileName(tune);
-    if (mpopen_->open())
+    // Loading the soundfont takes longer than showing the screen, so the player opens on a
+    // worker thread and the tune starts as soon as it is open.
+    tuneOpening_ = std::async(std::launch::async, [this] {
+        const bool opened = mpopen_->open();
+        QMetaObject::invokeMethod(this, &TFmName::tuneOpened, Qt::QueuedConnection);
+        return opened;
+    });
+}
+
+void TFmName::tuneOpened()
+{
+    // Closing the screen meanwhile has settled the opening and closed the player.
+    if (settleTuneOpening())
         mpopen_->play({});
+}
+
+bool TFmName::settleTuneOpening()
+{
+    return tuneOpening_.valid() && tuneOpening_.get();
 }
 
 void TFmName::BitBtn1Click()
@@ -209,6 +230,7 @@ void TFmName::closeEvent(QCloseEvent* event)
     if (NameScreenQuits_)
         main_.close();
     tmdraw->stop();
+    settleTuneOpening();
     mpopen_->close();
     event->accept();
 }

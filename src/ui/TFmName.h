@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <future>
 #include <memory>
 #include <optional>
 #include <string>
@@ -66,10 +67,14 @@ protected:
 
 private:
     bool CreateUserFolder();
+    void tuneOpened();
+    // Waits for a tune still opening on the worker thread; true when it opened.
+    bool settleTuneOpening();
 
     ProgramContext& program_;
     TFMdraw& main_;
     std::unique_ptr<platform::MidiPlayer> mpopen_;
+    std::future<bool> tuneOpening_;
     std::optional<dabwick::OpeningAnimation> opening_;
     std::function<void()> showAbout_;
     std::string userName_;

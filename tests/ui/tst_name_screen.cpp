@@ -8,7 +8,10 @@
 #include <unistd.h>
 
 #include "dabwick/CommandLine.h"
+#include "dabwick/DataFolderContent.h"
+#include "platform/MidiPlayer.h"
 #include "support/ModalDriver.h"
+#include "support/SoundFile.h"
 #include "support/TestProgram.h"
 #include "support/TextFit.h"
 #include "ui/NameBox.h"
@@ -84,6 +87,28 @@ private slots:
         QVERIFY(fs::exists(data + "coloring pages/Butterfly.dwp"));
         QVERIFY(fs::is_directory(data + "Color palettes"));
         QVERIFY(screen->nameScreenQuits());
+    }
+
+    // The tune's player opens on a worker thread while the start-up goes on; the tune must
+    // still be heard, and closing the screen before the player is open must leave silence.
+    void theOpeningTunePlaysOnceItsPlayerIsOpenUnlessTheScreenClosedFirst()
+    {
+        if (!fs::exists(platform::kSystemSoundFont))
+            QSKIP("no General MIDI soundfont installed");
+        const TempFolder sound;
+        program->context.music = {platform::kSystemSoundFont, "file", sound.path() + "early.raw"};
+        screen = std::make_unique<TFmName>(program->context, *main);
+        dabwick::DataFolderContent{program->context.resources, program->context.record, program->temp.path()}
+            .ExtractMusicFiles();
+        screen->show();
+        screen->close();
+        QTest::qWait(200);
+        QVERIFY(!holdsSound(sound.read("early.raw")));
+
+        program->context.music.audioFile = sound.path() + "tune.raw";
+        screen = std::make_unique<TFmName>(program->context, *main);
+        TAboutBox about(program->context, *main, *screen, "");
+        QTRY_VERIFY_WITH_TIMEOUT(holdsSound(sound.read("tune.raw")), 10000);
     }
 
     void forbiddenCharactersNeverReachTheNameBox()

@@ -10,6 +10,7 @@
 #include <thread>
 
 #include "platform/MidiPlayer.h"
+#include "support/SoundFile.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -84,16 +85,7 @@ protected:
     platform::MidiOutput toFile() const { return {platform::kSystemSoundFont, "file", folder.path() + "sound.raw"}; }
 
     // True when the sound file holds something louder than silence.
-    bool soundWasWritten() const
-    {
-        const std::string samples = folder.read("sound.raw");
-        for (std::size_t i = 0; i + 1 < samples.size(); i += 2) {
-            const int sample = std::int16_t(std::uint8_t(samples[i]) | std::uint8_t(samples[i + 1]) << 8);
-            if (sample > 300 || sample < -300)
-                return true;
-        }
-        return false;
-    }
+    bool soundWasWritten() const { return holdsSound(folder.read("sound.raw")); }
 
     TempFolder folder;
     std::string tune;
