@@ -12,7 +12,7 @@ class UndoHistory {
 public:
     static constexpr int kSlots = 6;
 
-    // Every slot holds the blank picture; the next record goes to slot 2, nothing to undo.
+    // Slot 1 holds the blank picture; the next record goes to slot 2, nothing to undo.
     void reset(const raster::Bitmap& blank);
     // A loaded picture becomes the state that undo returns to (slot 1).
     void setFirstState(const raster::Bitmap& picture, const raster::Bitmap& lineArt);
