@@ -43,10 +43,10 @@ bool CreateFolder(const std::string& folder)
     return fs::is_directory(resolved, ec);
 }
 
-bool WriteDataFile(const std::string& path, std::span<const std::uint8_t> bytes)
+bool WriteDataFile(const std::string& path, std::span<const std::uint8_t> bytes, platform::Flush flush)
 {
     const std::string resolved = resolveIgnoringCase(path);
-    if (!platform::writeFileAtomically(resolved, bytes))
+    if (!platform::writeFileAtomically(resolved, bytes, nullptr, flush))
         return false;
     OpenFileAccess(resolved);
     return true;
@@ -60,7 +60,9 @@ bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record,
         return false;
     if (existsIgnoringCase(path))
         return false;
-    if (!WriteDataFile(path, resource->bytes)) {
+    // A built-in file lost in a crash is written again at the next start, so it need not
+    // wait for the disk; the start-up flushes all of them at once when it is done.
+    if (!WriteDataFile(path, resource->bytes, platform::Flush::Later)) {
         record.RecordLastError("Unable to create Resource " + path);
         return false;
     }

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
+#include <set>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -98,9 +100,30 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
     return true;
 }
 
+// The files written with Flush::Later that are not yet known to be on the disk.
+struct LaterWrites {
+    std::mutex mutex;
+    std::vector<std::string> files;
+};
+
+LaterWrites& laterWrites()
+{
+    static LaterWrites writes;
+    return writes;
+}
+
+void flushPath(const std::string& path, int flags)
+{
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 }  // namespace
 
-bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error)
+bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error, Flush flush)
 {
     const std::size_t slash = path.find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -110,7 +133,7 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return fail(error, "cannot create a file in the folder");
-    const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool written = writeAll(fd, bytes) && (flush == Flush::Later || ::fsync(fd) == 0);
     const int savedErrno = errno;
     ::close(fd);
     if (!written) {
@@ -124,7 +147,28 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
         errno = renameErrno;
         return fail(error, "cannot replace the file");
     }
+    if (flush == Flush::Later) {
+        const std::lock_guard lock(laterWrites().mutex);
+        laterWrites().files.push_back(path);
+    }
     return true;
+}
+
+void flushWritesLeftForLater()
+{
+    std::vector<std::string> files;
+    {
+        const std::lock_guard lock(laterWrites().mutex);
+        files.swap(laterWrites().files);
+    }
+    std::set<std::string> folders;
+    for (const std::string& file : files) {
+        flushPath(file, O_RDONLY | O_NOFOLLOW);
+        const std::size_t slash = file.find_last_of('/');
+        folders.insert(slash == std::string::npos ? std::string(".") : file.substr(0, slash + 1));
+    }
+    for (const std::string& folder : folders)
+        flushPath(folder, O_RDONLY | O_DIRECTORY);
 }
 
 bool readSmallFile(const std::string& path, std::size_t maxBytes, std::string& content)

@@ -19,10 +19,21 @@ bool grantEveryoneAccessBelow(const std::string& folder, const std::string& rela
 // the one kind of folder that lists no "." and ".." entries on the systems the setup came from.
 bool isVolumeRoot(const std::string& folder);
 
+// When the written bytes must be on the disk. Now: before the file takes its name, so a crash
+// leaves the old content or the new. Later: the name is taken at once and the bytes go to disk
+// at the next flushWritesLeftForLater(); for files that are written again whenever missing,
+// where waiting for the disk one file at a time would only keep the child waiting.
+enum class Flush { Now, Later };
+
 // Replaces the file's content through a temporary file in the same folder and a rename, so a
 // crash or a full disk leaves either the old file or the new one, never half of one.
 // On failure returns false and fills error with a short reason; the old file is untouched.
-bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error = nullptr);
+bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error = nullptr,
+                         Flush flush = Flush::Now);
+
+// Puts the files written with Flush::Later since the last call, and their folder entries, on
+// the disk, and waits for it. Safe to call from any thread, also while files are written.
+void flushWritesLeftForLater();
 
 // Reads a whole file of at most maxBytes; false when it cannot be read or is larger.
 bool readSmallFile(const std::string& path, std::size_t maxBytes, std::string& content);

@@ -9,6 +9,7 @@
 #include "dabwick/DataFolderAccess.h"
 #include "dabwick/DataFolderContent.h"
 #include "dabwick/Palettes.h"
+#include "platform/Files.h"
 #include "ui/FixedWindow.h"
 #include "ui/ClipPanel.h"
 #include "ui/ColourBar.h"
@@ -76,6 +77,7 @@ void TAboutBox::FormCreate(const std::string& commandLine)
     name_.bringNamePanelIntoView(dabwick::GetSwitchValue(commandLine, 'U'));
     if (program_.record.NeedsFirstRunSetup())
         dabwick::OpenDataFolderAccess(program_.places.dataFolder, program_.record);
+    flushing_ = std::async(std::launch::async, platform::flushWritesLeftForLater);
 }
 
 void TAboutBox::BitBtn1Click()

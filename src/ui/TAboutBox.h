@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <functional>
+#include <future>
 #include <string>
 
 struct ProgramContext;
@@ -38,4 +39,6 @@ private:
     TFMdraw& main_;
     TFmName& name_;
     std::function<void()> showInstructions_;
+    // Puts the built-in files written at start-up on the disk, behind the child's back.
+    std::future<void> flushing_;
 };
