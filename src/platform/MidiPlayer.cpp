@@ -23,6 +23,7 @@ namespace platform {
 namespace {
 
 constexpr std::size_t kLargestMidiFile = 4 << 20;
+constexpr int kVoices = 64;
 constexpr double kGain = 0.5;  // FluidSynth's default of 0.2 is faint beside other programs
 constexpr const char* kDriversToTry[] = {"pulseaudio", "pipewire", "alsa"};
 
@@ -291,6 +292,10 @@ bool MidiPlayer::open()
         return false;
     fluid_settings_setint(session->settings, "synth.lock-memory", 0);
     fluid_settings_setnum(session->settings, "synth.gain", kGain);
+    // Memory: only the instruments a tune asks for are loaded, and our tunes never sound more
+    // than a few dozen voices at once; the defaults would hold every sample and 256 voices.
+    fluid_settings_setint(session->settings, "synth.dynamic-sample-loading", 1);
+    fluid_settings_setint(session->settings, "synth.polyphony", kVoices);
     session->synth = new_fluid_synth(session->settings);
     if (!session->synth)
         return false;
