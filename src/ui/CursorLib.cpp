@@ -2,19 +2,17 @@
 
 #include <QPixmap>
 
-#include <optional>
-
 namespace {
 
-std::optional<QCursor> readCursor(const dabwick::ResourceTable& resources, const char* name)
+// The arrow when the resource is missing or its picture cannot be read.
+QCursor readCursor(const dabwick::Resource* resource)
 {
-    const dabwick::Resource* resource = resources.find(name, "CURSOR");
-    if (resource == nullptr || resource->bytes.size() <= kCursorPngAt)
-        return std::nullopt;
     QPixmap picture;
+    if (resource == nullptr || resource->bytes.size() <= kCursorPngAt)
+        return QCursor(Qt::ArrowCursor);
     const std::span<const std::uint8_t> png = resource->bytes.subspan(kCursorPngAt);
     if (!picture.loadFromData(png.data(), uint(png.size()), "PNG"))
-        return std::nullopt;
+        return QCursor(Qt::ArrowCursor);
     return QCursor(picture, resource->bytes[0], resource->bytes[1]);
 }
 
@@ -28,10 +26,9 @@ ScreenCursors& programCursors()
 
 void ScreenCursors::load(const dabwick::ResourceTable& resources)
 {
-    for (const NamedCursor& named : kNamedCursors) {
-        if (std::optional<QCursor> cursor = readCursor(resources, named.name))
-            slots_[std::size_t(named.slot)] = *cursor;
-    }
+    for (const NamedCursor& named : kNamedCursors)
+        resources_[std::size_t(named.slot)] = resources.find(named.name, "CURSOR");
+    slots_ = {};
 }
 
 QCursor ScreenCursors::cursor(int slot) const
@@ -40,7 +37,10 @@ QCursor ScreenCursors::cursor(int slot) const
         return QCursor(Qt::BlankCursor);
     if (slot < 0 || std::size_t(slot) >= slots_.size())
         return QCursor(Qt::ArrowCursor);
-    return slots_[std::size_t(slot)];
+    std::optional<QCursor>& cursor = slots_[std::size_t(slot)];
+    if (!cursor)
+        cursor = readCursor(resources_[std::size_t(slot)]);
+    return *cursor;
 }
 
 void RegisterCursors()

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "dabwick/DrawingEngine.h"
 #include "dabwick/Resources.h"
@@ -113,18 +114,20 @@ inline constexpr std::array<NamedCursor, 47> kNamedCursors = {{
 // The screen cursor table: slot 0 the arrow, -1 no cursor, 1 to 47 the named cursors.
 class ScreenCursors {
 public:
-    // Loads every named cursor that `resources` holds in the format above into its slot, in the
-    // order of kNamedCursors. A cursor it lacks or cannot read leaves its slot at the arrow.
-    // Needs the application object: a cursor picture is a pixmap.
+    // Takes every named cursor that `resources` holds in the format above for its slot. Each is
+    // read when first asked for, so that the start-up does not wait for 47 pictures; one it
+    // lacks or cannot read leaves its slot at the arrow. The resources must outlive the table.
     void load(const dabwick::ResourceTable& resources);
-    // The arrow for any slot outside the table.
+    // The arrow for any slot outside the table. Needs the application object: a cursor
+    // picture is a pixmap.
     QCursor cursor(int slot) const;
 
 private:
-    std::array<QCursor, kNamedCursors.size() + 1> slots_;
+    std::array<const dabwick::Resource*, kNamedCursors.size() + 1> resources_ = {};
+    mutable std::array<std::optional<QCursor>, kNamedCursors.size() + 1> slots_;
 };
 
-// Fills the program's screen cursor table from the built-in resources; later calls do nothing.
+// Gives the program's screen cursor table the built-in resources; later calls do nothing.
 // Runs at start, once the application object exists and before any window is created.
 void RegisterCursors();
 // The program's cursor of a slot, as ScreenCursors::cursor.
