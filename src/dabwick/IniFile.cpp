@@ -169,11 +169,11 @@ bool loadIniFile(const std::string& path, IniFile& ini)
     return true;
 }
 
-bool saveIniFile(const std::string& path, const IniFile& ini)
+bool saveIniFile(const std::string& path, const IniFile& ini, platform::Flush flush)
 {
     const std::string text = ini.text();
     return platform::writeFileAtomically(
-        path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
+        path, {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, nullptr, flush);
 }
 
 }  // namespace dabwick

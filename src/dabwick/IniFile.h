@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Files.h"
+
 namespace dabwick {
 
 // A settings file of [sections] and key=value lines, read and written the way the classic
@@ -49,6 +51,6 @@ private:
 // read, is too large or holds NUL bytes gives false, so that nobody writes over it.
 bool loadIniFile(const std::string& path, IniFile& ini);
 // Writes the file through a temporary file and a rename; false on failure, old file untouched.
-bool saveIniFile(const std::string& path, const IniFile& ini);
+bool saveIniFile(const std::string& path, const IniFile& ini, platform::Flush flush = platform::Flush::Now);
 
 }  // namespace dabwick

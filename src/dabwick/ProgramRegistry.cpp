@@ -40,7 +40,9 @@ bool RegisterProgram(const std::string& registryFolder, const std::string& dataF
     ini.writeString(section, "LastRun", now);
 
     CreateFolder(registryFolder);
-    if (!saveIniFile(resolveIgnoringCase(path), ini))
+    // Rewritten at every start, so it need not hold up the first window waiting for the disk;
+    // the start-up flushes it with the built-in files.
+    if (!saveIniFile(resolveIgnoringCase(path), ini, platform::Flush::Later))
         return false;
     OpenFileAccess(path);
     return true;

@@ -21,8 +21,9 @@ bool isVolumeRoot(const std::string& folder);
 
 // When the written bytes must be on the disk. Now: before the file takes its name, so a crash
 // leaves the old content or the new. Later: the name is taken at once and the bytes go to disk
-// at the next flushWritesLeftForLater(); for files that are written again whenever missing,
-// where waiting for the disk one file at a time would only keep the child waiting.
+// at the next flushWritesLeftForLater(); for files that the program writes again anyway (when
+// missing, or at every start), where waiting for the disk one file at a time would only keep
+// the child waiting.
 enum class Flush { Now, Later };
 
 // Replaces the file's content through a temporary file in the same folder and a rename, so a
