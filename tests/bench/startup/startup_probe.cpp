@@ -1,6 +1,7 @@
 // Starts a program under X and measures how long it takes until a window of the given title is
 // mapped, and until letters typed at it show in a name box at a given place in that window;
-// then reads the program's resident memory. One start per call; the script repeats it.
+// then, once the start-up has settled, reads the program's resident memory. One start per
+// call; the script repeats it.
 //
 // usage: startup_probe TITLE X Y W H PROGRAM [ARGS...]
 // prints: window_ms ready_ms rss_kb
@@ -23,6 +24,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+constexpr std::chrono::milliseconds kSettle{1500};
 
 double msSince(Clock::time_point start)
 {
@@ -61,26 +63,32 @@ Window findWindow(Display* display, Window root, const char* title, int depth = 
     return found;
 }
 
-// True when the box holds dark pixels: typed letters, since an empty name box is plain white
-// and the window behind it is light grey.
+// True when the box shows typed letters: mostly light (the box itself, not a dark window
+// behind a box not yet in place) with some dark pixels in it. The border is left out.
 bool boxShowsText(Display* display, Window window, int x, int y, int w, int h)
 {
+    constexpr int kBorder = 3;
+    x += kBorder;
+    y += kBorder;
+    w -= 2 * kBorder;
+    h -= 2 * kBorder;
     XErrorHandler previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
     XImage* image = XGetImage(display, window, x, y, unsigned(w), unsigned(h), AllPlanes, ZPixmap);
     XSync(display, False);
     XSetErrorHandler(previous);
     if (!image)
         return false;
-    int dark = 0;
+    int dark = 0, light = 0;
     for (int row = 0; row < h; ++row) {
         for (int column = 0; column < w; ++column) {
             const unsigned long pixel = XGetPixel(image, column, row);
             const unsigned sum = ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
             dark += sum < 200;
+            light += sum > 600;
         }
     }
     XDestroyImage(image);
-    return dark >= 6;
+    return dark >= 6 && light * 2 > w * h;
 }
 
 long residentKb(pid_t pid)
@@ -136,6 +144,8 @@ int main(int argc, char** argv)
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
+    // Memory once the start-up has settled: work left to worker threads counts too.
+    std::this_thread::sleep_for(kSettle);
     const long rss = residentKb(pid);
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
