@@ -3,15 +3,15 @@
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <fluidsynth.h>
 #include <fstream>
 #include <iterator>
 #include <mutex>
-#include <omp.h>
 #include <optional>
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "platform/FluidSynthLibrary.h"
 
 // How the end is noticed: FluidSynth's player keeps "playing" after the last event while the
 // sound dies away (and a little longer), so its status is no use for a notice at the end of
@@ -166,35 +166,41 @@ std::optional<std::vector<std::uint8_t>> readMidiFile(const std::string& path)
     return bytes;
 }
 
+// Only reached once open() has found the library.
+const FluidSynthLibrary& fluid()
+{
+    return *FluidSynthLibrary::get();
+}
+
 // The child never sees a console, and FluidSynth's warnings would only clutter a terminal.
 void quietFluidSynth()
 {
     static std::once_flag once;
     std::call_once(once, [] {
         for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN, FLUID_INFO, FLUID_DBG})
-            fluid_set_log_function(level, nullptr, nullptr);  // no function: the level is dropped
+            fluid().fluid_set_log_function(level, nullptr, nullptr);  // no function: the level is dropped
     });
 }
 
 fluid_audio_driver_t* openAudio(fluid_settings_t* settings, fluid_synth_t* synth, const MidiOutput& output)
 {
     if (!output.audioFile.empty()) {
-        fluid_settings_setstr(settings, "audio.file.name", output.audioFile.c_str());
-        fluid_settings_setstr(settings, "audio.file.type", "raw");
-        fluid_settings_setstr(settings, "audio.file.format", "s16");
+        fluid().fluid_settings_setstr(settings, "audio.file.name", output.audioFile.c_str());
+        fluid().fluid_settings_setstr(settings, "audio.file.type", "raw");
+        fluid().fluid_settings_setstr(settings, "audio.file.format", "s16");
     }
     if (!output.audioDriver.empty()) {
-        fluid_settings_setstr(settings, "audio.driver", output.audioDriver.c_str());
-        return new_fluid_audio_driver(settings, synth);
+        fluid().fluid_settings_setstr(settings, "audio.driver", output.audioDriver.c_str());
+        return fluid().new_fluid_audio_driver(settings, synth);
     }
     std::error_code error;
     const bool hasSoundCard = std::filesystem::exists("/dev/snd", error);
     for (const char* driver : kDriversToTry) {
         // Without a sound card ALSA cannot open anything and only prints its complaints.
         if ((driver == std::string_view("alsa") && !hasSoundCard)
-            || fluid_settings_setstr(settings, "audio.driver", driver) != FLUID_OK)
+            || fluid().fluid_settings_setstr(settings, "audio.driver", driver) != FLUID_OK)
             continue;
-        if (fluid_audio_driver_t* opened = new_fluid_audio_driver(settings, synth))
+        if (fluid_audio_driver_t* opened = fluid().new_fluid_audio_driver(settings, synth))
             return opened;
     }
     return nullptr;
@@ -222,20 +228,20 @@ struct MidiPlayer::Session {
     {
         // The audio thread goes first, so nothing renders while the player and synth go.
         if (driver)
-            delete_fluid_audio_driver(driver);
+            fluid().delete_fluid_audio_driver(driver);
         if (player)
-            delete_fluid_player(player);
+            fluid().delete_fluid_player(player);
         if (synth)
-            delete_fluid_synth(synth);
+            fluid().delete_fluid_synth(synth);
         if (settings)
-            delete_fluid_settings(settings);
+            fluid().delete_fluid_settings(settings);
     }
 
     // Pauses at the beginning of the piece. The caller holds the mutex.
     void moveToStart()
     {
-        fluid_player_stop(player);
-        fluid_player_seek(player, 0);
+        fluid().fluid_player_stop(player);
+        fluid().fluid_player_seek(player, 0);
         atEnd = false;
         awaitingStart = true;
     }
@@ -278,6 +284,8 @@ void MidiPlayer::setFileName(std::string path)
 bool MidiPlayer::open()
 {
     close();
+    if (!FluidSynthLibrary::get())
+        return false;
     quietFluidSynth();
     const auto bytes = readMidiFile(fileName_);
     const auto length = bytes ? midiLength(*bytes) : std::nullopt;
@@ -287,16 +295,16 @@ bool MidiPlayer::open()
 
     auto session = std::make_unique<Session>();
     session->lengthTicks = *length;
-    session->settings = new_fluid_settings();
+    session->settings = fluid().new_fluid_settings();
     if (!session->settings)
         return false;
-    fluid_settings_setint(session->settings, "synth.lock-memory", 0);
-    fluid_settings_setnum(session->settings, "synth.gain", kGain);
+    fluid().fluid_settings_setint(session->settings, "synth.lock-memory", 0);
+    fluid().fluid_settings_setnum(session->settings, "synth.gain", kGain);
     // Memory: only the instruments a tune asks for are loaded, and our tunes never sound more
     // than a few dozen voices at once; the defaults would hold every sample and 256 voices.
-    fluid_settings_setint(session->settings, "synth.dynamic-sample-loading", 1);
-    fluid_settings_setint(session->settings, "synth.polyphony", kVoices);
-    session->synth = new_fluid_synth(session->settings);
+    fluid().fluid_settings_setint(session->settings, "synth.dynamic-sample-loading", 1);
+    fluid().fluid_settings_setint(session->settings, "synth.polyphony", kVoices);
+    session->synth = fluid().new_fluid_synth(session->settings);
     if (!session->synth)
         return false;
     // The audio device first: without one, loading the soundfont would be wasted work. Until
@@ -306,13 +314,14 @@ bool MidiPlayer::open()
         return false;
     // FluidSynth loads the samples with as many threads as there are cores, which would take
     // them from the user interface while the program starts; one is fast enough.
-    omp_set_num_threads(1);
-    if (fluid_synth_sfload(session->synth, output_.soundFont.c_str(), 1) == FLUID_FAILED)
+    if (fluid().omp_set_num_threads)
+        fluid().omp_set_num_threads(1);
+    if (fluid().fluid_synth_sfload(session->synth, output_.soundFont.c_str(), 1) == FLUID_FAILED)
         return false;
-    session->player = new_fluid_player(session->synth);
-    if (!session->player || fluid_player_add_mem(session->player, bytes->data(), bytes->size()) != FLUID_OK)
+    session->player = fluid().new_fluid_player(session->synth);
+    if (!session->player || fluid().fluid_player_add_mem(session->player, bytes->data(), bytes->size()) != FLUID_OK)
         return false;
-    fluid_player_set_tick_callback(session->player, &Session::onTick, session.get());
+    fluid().fluid_player_set_tick_callback(session->player, &Session::onTick, session.get());
     session_ = std::move(session);
     return true;
 }
@@ -325,7 +334,7 @@ bool MidiPlayer::play(EndNotice onEnd)
     if (session_->atEnd)
         session_->moveToStart();
     session_->notice = std::move(onEnd);
-    return fluid_player_play(session_->player) == FLUID_OK;
+    return fluid().fluid_player_play(session_->player) == FLUID_OK;
 }
 
 void MidiPlayer::stop()
@@ -334,7 +343,7 @@ void MidiPlayer::stop()
         return;
     std::lock_guard lock(session_->mutex);
     session_->notice = nullptr;
-    fluid_player_stop(session_->player);
+    fluid().fluid_player_stop(session_->player);
 }
 
 void MidiPlayer::rewind()
