@@ -1,6 +1,7 @@
 #include "platform/MidiPlayer.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -182,6 +183,23 @@ void quietFluidSynth()
     });
 }
 
+// Whether the drivers we try could find anything to play through: a sound card or a sound
+// server's socket. Without either, FluidSynth is not even loaded.
+bool soundCanBeHeard()
+{
+    std::error_code error;
+    if (std::filesystem::exists("/dev/snd", error) || std::getenv("PULSE_SERVER") || std::getenv("PIPEWIRE_REMOTE"))
+        return true;
+    std::vector<std::string> sockets {"/run/pulse/native"};
+    if (const char* runtime = std::getenv("XDG_RUNTIME_DIR"); runtime && *runtime) {
+        sockets.push_back(std::string(runtime) + "/pulse/native");
+        sockets.push_back(std::string(runtime) + "/pipewire-0");
+    }
+    return std::any_of(sockets.begin(), sockets.end(), [&](const std::string& socket) {
+        return std::filesystem::exists(socket, error);
+    });
+}
+
 fluid_audio_driver_t* openAudio(fluid_settings_t* settings, fluid_synth_t* synth, const MidiOutput& output)
 {
     if (!output.audioFile.empty()) {
@@ -284,14 +302,13 @@ void MidiPlayer::setFileName(std::string path)
 bool MidiPlayer::open()
 {
     close();
-    if (!FluidSynthLibrary::get())
-        return false;
-    quietFluidSynth();
     const auto bytes = readMidiFile(fileName_);
     const auto length = bytes ? midiLength(*bytes) : std::nullopt;
     std::error_code error;
-    if (!length || !std::filesystem::is_regular_file(output_.soundFont, error))
+    if (!length || !std::filesystem::is_regular_file(output_.soundFont, error)
+        || (output_.audioDriver.empty() && !soundCanBeHeard()) || !FluidSynthLibrary::get())
         return false;
+    quietFluidSynth();
 
     auto session = std::make_unique<Session>();
     session->lengthTicks = *length;

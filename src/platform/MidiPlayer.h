@@ -23,7 +23,8 @@ inline constexpr const char* kSystemSoundFont = "/usr/share/sounds/sf2/default-G
 struct MidiOutput {
     std::string soundFont = kSystemSoundFont;
     // A FluidSynth audio driver name. Empty tries PulseAudio (which PipeWire also serves),
-    // PipeWire and ALSA in turn and keeps the first that opens.
+    // PipeWire and ALSA in turn and keeps the first that opens, when there is a sound card or
+    // a sound server to try at all.
     std::string audioDriver;
     // With audioDriver "file": raw 16-bit stereo samples at 44100 Hz are written here.
     std::string audioFile;
