@@ -32,7 +32,9 @@ void FirstRunRecord::WriteSetupRecord(bool flag, const std::string& description)
         ini.writeString(kErrorSection, "Description", description);
         ini.writeBool(kErrorSection, "AccessLevel", administrator_);
     }
-    if (saveIniFile(path_, ini))
+    // Only a note of what happened, so it does not wait for the disk; the start-up flushes it
+    // with the built-in files, and a later note goes with the system's own write-back.
+    if (saveIniFile(path_, ini, platform::Flush::Later))
         OpenFileAccess(path_);
 }
 
