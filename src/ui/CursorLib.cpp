@@ -2,16 +2,17 @@
 
 #include <QPixmap>
 
+#include "ui/Glyphs.h"
+
 namespace {
 
 // The arrow when the resource is missing or its picture cannot be read.
 QCursor readCursor(const dabwick::Resource* resource)
 {
-    QPixmap picture;
     if (resource == nullptr || resource->bytes.size() <= kCursorPngAt)
         return QCursor(Qt::ArrowCursor);
-    const std::span<const std::uint8_t> png = resource->bytes.subspan(kCursorPngAt);
-    if (!picture.loadFromData(png.data(), uint(png.size()), "PNG"))
+    const QPixmap picture = QPixmap::fromImage(readPng(resource->bytes.subspan(kCursorPngAt)));
+    if (picture.isNull())
         return QCursor(Qt::ArrowCursor);
     return QCursor(picture, resource->bytes[0], resource->bytes[1]);
 }

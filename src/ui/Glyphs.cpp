@@ -1,9 +1,21 @@
 #include "ui/Glyphs.h"
 
+#include <QBuffer>
+#include <QImageReader>
 #include <QPixmapCache>
 #include <QString>
 
 #include "dabwick/Resources.h"
+
+QImage readPng(std::span<const std::uint8_t> bytes)
+{
+    QByteArray data = QByteArray::fromRawData(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 
 QPixmap glyphPixmap(const char* name)
 {
@@ -13,7 +25,8 @@ QPixmap glyphPixmap(const char* name)
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
     if (const dabwick::Resource* glyph = dabwick::builtInResources().find(name, "GLYPH")) {
-        if (pixmap.loadFromData(glyph->bytes.data(), uint(glyph->bytes.size()), "PNG"))
+        pixmap = QPixmap::fromImage(readPng(glyph->bytes));
+        if (!pixmap.isNull())
             QPixmapCache::insert(key, pixmap);
     }
     return pixmap;

@@ -24,6 +24,7 @@
 #include "dabwick/Prompts.h"
 #include "ui/DefaultPrinter.h"
 #include "ui/FixedWindow.h"
+#include "ui/Glyphs.h"
 
 namespace {
 
@@ -68,10 +69,7 @@ QImage builtInPicture(const dabwick::ResourceTable& resources, const QString& na
     const dabwick::Resource* found = resources.find(name.toStdString(), kPictureType);
     if (found == nullptr)
         found = resources.find(name.toStdString(), kGlyphType);
-    QImage picture;
-    if (found != nullptr)
-        picture.loadFromData(found->bytes.data(), int(found->bytes.size()), "PNG");
-    return picture;
+    return found != nullptr ? readPng(found->bytes) : QImage();
 }
 
 // Pages name their pictures by resource name; they never reach the file system.
