@@ -74,6 +74,27 @@ TEST(FileRoutines, ExtractResourceFileWritesOnceAndNotesFailures)
     EXPECT_EQ(ini.readString("Quillory.Data", "Path", ""), temp.path());
 }
 
+// Built-in files do not wait for the disk one by one: the write must still be whole under its
+// name at once, or missing and noted, and the flush at the end of the start-up must cope with
+// a file gone meanwhile.
+TEST(FileRoutines, ABuiltInFileIsWholeOrMissingBeforeTheFlush)
+{
+    TempFolder temp;
+    const ResourceTable table(kEntries);
+    FirstRunRecord record(temp.path() + "dabwick.qy", temp.path(), false);
+    {
+        const FileSizeLimit fullDisk(4);
+        EXPECT_FALSE(ExtractResourceFile(table, record, "openmusic", "MUSIC", temp.path() + "a.mid"));
+    }
+    EXPECT_FALSE(temp.exists("a.mid"));
+
+    ASSERT_TRUE(ExtractResourceFile(table, record, "openmusic", "MUSIC", temp.path() + "b.mid"));
+    EXPECT_EQ(temp.read("b.mid"), std::string(std::begin(kTune), std::end(kTune)));
+    fs::remove(temp.path() + "b.mid");
+    platform::flushWritesLeftForLater();
+    EXPECT_TRUE(fs::is_empty(temp.path())) << "no temporary file, and nothing written again";
+}
+
 TEST(FileRoutines, AFailedWriteLeavesTheOldFileWhole)
 {
     TempFolder temp;
