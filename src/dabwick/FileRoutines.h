@@ -25,8 +25,8 @@ bool CreateFolder(const std::string& folder);
 
 // Writes the bytes to the file through a temporary file and a rename and opens the file to
 // every user. False on failure, with the old file, if any, untouched.
-bool WriteDataFile(const std::string& path, std::span<const std::uint8_t> bytes,
-                   platform::Flush flush = platform::Flush::Now);
+bool WriteDataFile(
+    const std::string& path, std::span<const std::uint8_t> bytes, platform::Flush flush = platform::Flush::Now);
 
 // Writes the built-in resource of that name and type (found without regard to case) to the
 // file, unchanged, and opens it to every user. A resource the program does not hold gives
@@ -34,6 +34,6 @@ bool WriteDataFile(const std::string& path, std::span<const std::uint8_t> bytes,
 // as "Unable to create Resource " + path. An existing file is never overwritten. The bytes
 // reach the disk at the next platform::flushWritesLeftForLater().
 bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record, std::string_view name,
-                         std::string_view type, const std::string& path);
+    std::string_view type, const std::string& path);
 
 }  // namespace dabwick

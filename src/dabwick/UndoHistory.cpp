@@ -7,8 +7,8 @@ void UndoHistory::reset(const raster::Bitmap& blank)
     // Only slot 1 can be read back before it is written again; the others hold nothing until
     // a change is recorded in them, which keeps ten pictures out of memory at start-up.
     for (Slot& s : slots_)
-        s = Slot{};
-    slot(1) = Slot{blank, blank};
+        s = Slot {};
+    slot(1) = Slot {blank, blank};
     nextSlot_ = 2;
     count_ = 0;
 }

@@ -30,7 +30,7 @@ enum class Flush { Now, Later };
 // crash or a full disk leaves either the old file or the new one, never half of one.
 // On failure returns false and fills error with a short reason; the old file is untouched.
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error = nullptr,
-                         Flush flush = Flush::Now);
+    Flush flush = Flush::Now);
 
 // Puts the files written with Flush::Later since the last call, and their folder entries, on
 // the disk, and waits for it. Safe to call from any thread, also while files are written.

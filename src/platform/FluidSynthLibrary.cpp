@@ -9,8 +9,7 @@ namespace {
 
 constexpr const char* kLibraryName = "libfluidsynth.so.3";
 
-template <typename Function>
-bool lookUp(void* library, const char* name, Function& function)
+template <typename Function> bool lookUp(void* library, const char* name, Function& function)
 {
     function = reinterpret_cast<Function>(::dlsym(library, name));
     return function != nullptr;

@@ -5,7 +5,7 @@
 // FluidSynth is loaded when the first tune opens, not with the program: it brings some forty
 // libraries of its own (sound servers, codecs), and loading them would keep the child waiting
 // for the first window. Only the functions the player uses are looked up.
-#define DABWICK_FLUIDSYNTH_FUNCTIONS(X)                                                                               \
+#define DABWICK_FLUIDSYNTH_FUNCTIONS(X)                                                                                \
     X(fluid_set_log_function)                                                                                          \
     X(new_fluid_settings)                                                                                              \
     X(delete_fluid_settings)                                                                                           \

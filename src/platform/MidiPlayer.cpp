@@ -1,8 +1,8 @@
 #include "platform/MidiPlayer.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -195,9 +195,8 @@ bool soundCanBeHeard()
         sockets.push_back(std::string(runtime) + "/pulse/native");
         sockets.push_back(std::string(runtime) + "/pipewire-0");
     }
-    return std::any_of(sockets.begin(), sockets.end(), [&](const std::string& socket) {
-        return std::filesystem::exists(socket, error);
-    });
+    return std::any_of(sockets.begin(), sockets.end(),
+        [&](const std::string& socket) { return std::filesystem::exists(socket, error); });
 }
 
 fluid_audio_driver_t* openAudio(fluid_settings_t* settings, fluid_synth_t* synth, const MidiOutput& output)

@@ -9,7 +9,6 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
-
 #include <chrono>
 #include <csignal>
 #include <cstdio>
@@ -25,7 +24,7 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-constexpr std::chrono::milliseconds kSettle{1500};
+constexpr std::chrono::milliseconds kSettle {1500};
 
 double msSince(Clock::time_point start)
 {
