@@ -8,6 +8,8 @@ set -u
 (cd "$1" && cpack >/dev/null) || e2e_fail "cpack did not build the package"
 deb=$(ls -t "$1"/dabwick_*.deb | head -n 1)
 lintian --fail-on error "$deb" || e2e_fail "lintian found errors in $deb"
+# FluidSynth is opened at run time, so no library scan finds it: the package must name it.
+dpkg-deb -f "$deb" Depends | grep -q 'libfluidsynth3' || e2e_fail "the package does not pull in FluidSynth"
 
 e2e_setup
 dpkg-deb -x "$deb" "$E2E_ROOT/installed" || e2e_fail "the package does not unpack"
