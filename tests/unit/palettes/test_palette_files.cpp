@@ -115,12 +115,6 @@ TEST_F(PaletteFolder, ListingTakesEveryPaletteFileByItsName)
     EXPECT_EQ(ListPalettes(temp.path()), expected);
 }
 
-TEST(PaletteListing, MissingFolderListsNothing)
-{
-    TempFolder temp;
-    EXPECT_TRUE(ListPalettes(temp.path()).empty());
-}
-
 class PaletteChoice : public PaletteFolder {
 protected:
     PaletteChoice() { install(); }
@@ -151,16 +145,6 @@ TEST_F(PaletteChoice, UserBitmapOfPaletteSizeIsListedAndShown)
     EXPECT_EQ(paletteAreaOf(strip), raster::Bitmap(90, 390, teal));
     EXPECT_EQ(withoutPaletteArea(strip), fixedParts) << "only the palette area changes";
     EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(PaletteChoice, EveryBuiltInPaletteShowsAsItsDecodedFile)
-{
-    for (std::size_t i = 0; i < kPaletteNames.size(); ++i) {
-        ASSERT_TRUE(choose(kPaletteNames[i])) << kPaletteNames[i];
-        const raster::Bitmap file
-            = *raster::readBmp(builtInResources().find("palette" + std::to_string(i + 1), "palette")->bytes).value;
-        EXPECT_EQ(paletteAreaOf(strip), file) << kPaletteNames[i];
-    }
 }
 
 TEST_F(PaletteChoice, ChoicesThatShowNothingLeaveTheStripAsItWas)
