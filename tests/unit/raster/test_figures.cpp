@@ -32,22 +32,6 @@ TEST(Line, ThinLineIsBresenhamWithoutItsEndPoint)
         b);
 }
 
-TEST(Line, ThinLinePaintsOnePixelPerStepInEveryDirection)
-{
-    const Point centre {10, 10};
-    const std::vector<Point> ends {{17, 10}, {3, 10}, {10, 2}, {10, 19}, {16, 13}, {4, 7}, {12, 19}, {8, 1}, {15, 15}};
-    for (const Point end : ends) {
-        SCOPED_TRACE("to (" + std::to_string(end.x) + ", " + std::to_string(end.y) + ")");
-        Bitmap b(21, 21);
-        drawLine(b, Pen(kBlack, 1), centre, end);
-        const int steps = std::max(std::abs(end.x - centre.x), std::abs(end.y - centre.y));
-        const auto& bytes = b.bytes();
-        EXPECT_EQ(steps * 3, std::count(bytes.begin(), bytes.end(), 0));
-        EXPECT_EQ(kBlack, b.pixel(centre.x, centre.y));
-        EXPECT_EQ(kWhite, b.pixel(end.x, end.y));
-    }
-}
-
 // The pencil's click is a line to the next pixel, and must leave a round dot as wide as the pen.
 TEST(Line, ClickLeavesRoundDotOfPenWidth)
 {
