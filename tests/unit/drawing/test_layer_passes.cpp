@@ -75,3 +75,91 @@ INSTANTIATE_TEST_SUITE_P(Areas, LayerPasses,
                          });
 
 }  // namespace
+
+namespace {
+
+// The outline pass as the description words it, pixel by pixel: a black frame, then row by row,
+// in place, the lower pixel of each differing pair below and the right pixel of each pair beside
+// turn black on both layers.
+void plainOutline(Bitmap& picture, Bitmap& lineArt)
+{
+    const int w = picture.width(), h = picture.height();
+    for (Bitmap* b : {&picture, &lineArt}) {
+        for (int x = 0; x < w; ++x) {
+            b->setPixel(x, 0, raster::kBlack);
+            b->setPixel(x, h - 1, raster::kBlack);
+        }
+        for (int y = 0; y < h; ++y) {
+            b->setPixel(0, y, raster::kBlack);
+            b->setPixel(w - 1, y, raster::kBlack);
+        }
+    }
+    const auto mark = [&](int ax, int ay, int bx, int by) {
+        const Colour a = picture.pixel(ax, ay), b = picture.pixel(bx, by);
+        if (a != raster::kBlack && b != raster::kBlack && a != b) {
+            picture.setPixel(bx, by, raster::kBlack);
+            lineArt.setPixel(bx, by, raster::kBlack);
+        }
+    };
+    for (int y = 0; y + 1 < h; ++y) {
+        for (int x = 0; x + 1 < w; ++x)
+            mark(x, y, x, y + 1);
+        for (int x = 0; x + 1 < w; ++x)
+            mark(x, y, x + 1, y);
+    }
+}
+
+// Runs of a few colours, long and short, so that both the fast skip over equal blocks and the
+// pixel-by-pixel steps are taken; black and nearly black among them.
+Bitmap patchyPicture(std::mt19937& random, int width, int height)
+{
+    const Colour colours[] = {raster::kWhite, raster::kBlack, Colour::rgb(1, 1, 1), Colour::rgb(255, 0, 0),
+        Colour::rgb(254, 0, 0), Colour::rgb(0, 0, 255)};
+    std::uniform_int_distribution<int> colour(0, 5), run(1, 40);
+    Bitmap bitmap(width, height);
+    Colour c = raster::kWhite;
+    int left = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            if (left-- <= 0) {
+                c = colours[colour(random)];
+                left = run(random);
+            }
+            bitmap.setPixel(x, y, y > 0 && run(random) < 30 ? bitmap.pixel(x, y - 1) : c);
+        }
+    }
+    return bitmap;
+}
+
+TEST(OutlinePass, AgreesWithThePlainPerPixelVersion)
+{
+    std::mt19937 random(11);
+    const std::pair<int, int> sizes[] = {{660, 444}, {53, 9}, {17, 30}, {2, 2}, {3, 7}};
+    for (const auto& [w, h] : sizes) {
+        for (int round = 0; round < 3; ++round) {
+            const Bitmap picture = patchyPicture(random, w, h);
+            const Bitmap lineArt = randomPicture(random, w, h, 20);
+            Bitmap fastPicture = picture, fastLines = lineArt, plainPicture = picture, plainLines = lineArt;
+            dabwick::outlineColours(fastPicture, fastLines, {});
+            plainOutline(plainPicture, plainLines);
+            ASSERT_EQ(fastPicture, plainPicture) << w << "x" << h << " round " << round;
+            ASSERT_EQ(fastLines, plainLines) << w << "x" << h << " round " << round;
+        }
+    }
+}
+
+TEST(OutlinePass, APictureOfOneColourGetsOnlyTheFrame)
+{
+    const Colour green = Colour::rgb(0, 200, 0);
+    Bitmap picture(660, 444, green), lineArt(660, 444);
+    dabwick::outlineColours(picture, lineArt, {});
+    for (int y = 0; y < 444; ++y) {
+        for (int x = 0; x < 660; ++x) {
+            const bool frame = x == 0 || y == 0 || x == 659 || y == 443;
+            ASSERT_EQ(picture.pixel(x, y), frame ? raster::kBlack : green) << x << ", " << y;
+            ASSERT_EQ(lineArt.pixel(x, y), frame ? raster::kBlack : raster::kWhite) << x << ", " << y;
+        }
+    }
+}
+
+}  // namespace
