@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <iomanip>
 #include <optional>
-#include <ostream>
 
 #include "dabwick/DrawingEngine.h"
 #include "dabwick/PaletteChoice.h"
@@ -11,18 +9,6 @@
 
 using namespace dabwick;
 using raster::Colour;
-
-namespace dabwick {
-// So a failed case shows colours, not bytes.
-static void PrintTo(const StripHover& hover, std::ostream* out)
-{
-    *out << (hover.overStrip ? "over the strip, " : "off the strip, ");
-    if (hover.colour)
-        *out << "preview #" << std::hex << std::setw(6) << std::setfill('0') << hover.colour->value();
-    else
-        *out << "preview unchanged";
-}
-}  // namespace dabwick
 
 namespace {
 
@@ -128,25 +114,6 @@ TEST_F(ColourChoice, WhiteComesOnlyFromTheWhiteZone)
     clickStrip({80, 444});
     EXPECT_EQ(engine.currentColour(), raster::kWhite);
     EXPECT_EQ(engine.padBrush().colour(), raster::kWhite);
-}
-
-TEST_F(ColourChoice, WithThePencilOnlyTheSwatchChangesUntilAColouringTool)
-{
-    clickStrip(kGreenSquare);
-    EXPECT_EQ(engine.currentColour(), kGreen);
-    EXPECT_EQ(engine.padPen().colour(), raster::kBlack) << "the pencil still draws black";
-    EXPECT_EQ(engine.CurrentTool, Tool::tlFreehand);
-
-    engine.pressToolButton(ToolButton::crayonbutton);
-    EXPECT_EQ(engine.padPen().colour(), kGreen);
-}
-
-TEST_F(ColourChoice, EraserKeepsItsWhitePen)
-{
-    engine.pressToolButton(ToolButton::btnerase);
-    clickStrip(kRedSquare);
-    EXPECT_EQ(engine.currentColour(), kRed);
-    EXPECT_EQ(engine.padPen().colour(), raster::kWhite);
 }
 
 TEST_F(ColourChoice, StripClickGivesAnArmedPickerBackToItsTool)

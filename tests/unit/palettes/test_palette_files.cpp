@@ -127,13 +127,6 @@ protected:
     ScriptedDialogs dialogs;
 };
 
-TEST_F(PaletteChoice, StripStartsWithTheMainPaletteInItsArea)
-{
-    const raster::Bitmap main
-        = *raster::readBmp(builtInResources().find(kMainPaletteResource, kStripType)->bytes).value;
-    EXPECT_EQ(paletteAreaOf(strip), main);
-}
-
 TEST_F(PaletteChoice, UserBitmapOfPaletteSizeIsListedAndShown)
 {
     const raster::Colour teal = raster::Colour::rgb(20, 160, 150);
@@ -165,7 +158,6 @@ TEST_F(PaletteChoice, ChoicesThatShowNothingLeaveTheStripAsItWas)
         {"Short", "one pixel too short"},
         {"Gone", "no such file"},
         {"", "nothing typed"},
-        {"Re", "part of a name, typed on the way"},
         {"<main>", "only the exact first item means the main palette"},
     };
     for (const Case& c : cases) {
