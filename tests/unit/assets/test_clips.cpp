@@ -4,6 +4,7 @@
 
 #include "dabwick/Resources.h"
 #include "raster/BmpCodec.h"
+#include "support/ResourceBytes.h"
 
 namespace {
 
@@ -22,11 +23,10 @@ constexpr Shape kShapes[] = {
 
 TEST(BuiltInClips, AreBlackAndWhiteOnTheirBackgroundInTheirExactShape)
 {
-    int clips = 0;
-    for (const dabwick::Resource& clip : dabwick::builtInResources().entries()) {
-        if (clip.type != "clip")
-            continue;
-        ++clips;
+    const auto clips = testsupport::resourcesOfType("clip");
+    EXPECT_EQ(clips.size(), 165u);
+    for (const dabwick::Resource* resource : clips) {
+        const dabwick::Resource& clip = *resource;
         const auto info = raster::probeBmp(clip.bytes);
         ASSERT_TRUE(info) << clip.name;
         const Shape* shape = nullptr;
@@ -53,5 +53,4 @@ TEST(BuiltInClips, AreBlackAndWhiteOnTheirBackgroundInTheirExactShape)
         }
         EXPECT_GT(black, 40) << clip.name << ": a clip has lines";
     }
-    EXPECT_EQ(clips, 165);
 }

@@ -27,29 +27,23 @@ std::uint32_t rgbaSquareSide(const dabwick::Resource& resource, std::size_t at)
 
 TEST(PngPictures, GlyphsAreSquareRgbaPngs)
 {
-    int glyphs = 0;
-    for (const dabwick::Resource& r : dabwick::builtInResources().entries()) {
-        if (r.type != "GLYPH")
-            continue;
-        ++glyphs;
-        const std::uint32_t side = rgbaSquareSide(r, 0);
-        EXPECT_TRUE(side >= 16 && side <= 64) << r.name << " side " << side;
+    const auto glyphs = testsupport::resourcesOfType("GLYPH");
+    EXPECT_GT(glyphs.size(), 30u);
+    for (const dabwick::Resource* r : glyphs) {
+        const std::uint32_t side = rgbaSquareSide(*r, 0);
+        EXPECT_TRUE(side >= 16 && side <= 64) << r->name << " side " << side;
     }
-    EXPECT_GT(glyphs, 30);
 }
 
 // A cursor: hot spot x and y, a byte each, then a 32 by 32 PNG.
 TEST(PngPictures, CursorsAre32By32WithTheHotSpotInside)
 {
-    int cursors = 0;
-    for (const dabwick::Resource& r : dabwick::builtInResources().entries()) {
-        if (r.type != "CURSOR")
-            continue;
-        ++cursors;
-        EXPECT_EQ(rgbaSquareSide(r, 2), 32u) << r.name;
-        EXPECT_TRUE(r.bytes[0] < 32 && r.bytes[1] < 32) << r.name;
+    const auto cursors = testsupport::resourcesOfType("CURSOR");
+    EXPECT_EQ(cursors.size(), 47u);
+    for (const dabwick::Resource* r : cursors) {
+        EXPECT_EQ(rgbaSquareSide(*r, 2), 32u) << r->name;
+        EXPECT_TRUE(r->bytes[0] < 32 && r->bytes[1] < 32) << r->name;
     }
-    EXPECT_EQ(cursors, 47);
 }
 
 }  // namespace
