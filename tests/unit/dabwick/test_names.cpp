@@ -19,6 +19,7 @@ TEST(Names, MasksMatchWithoutRegardToCase)
         {".dwb", "*.dwb*", true},           {"Hot.dwl", "*.dwl*", true},
         {"a.b", "*.*", true},               {"noext", "*.*", false},
         {"abc", "a?c", true},               {"ac", "a?c", false},
+        {"abd", "a?c", false},
         {"aaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*b", true},
         {"aaaaaaaaaaaaaaaaaaaaa", "*a*a*a*a*b", false},
     };

@@ -282,34 +282,30 @@ TEST_F(EngineTest, ThePickerReturnsToTheToolItCameFrom)
     EXPECT_EQ(engine.currentColour(), Colour(0x0000C0));
 }
 
+// A red square on white: its top and left lines lie on its own first row and column, its bottom
+// and right lines on the white just outside; the corners beyond touch no differing pair.
 TEST_F(EngineTest, OutlineDrawsLinesOnTheLowerAndRightPixelOfEachBoundary)
 {
-    for (int y = 100; y < 110; ++y) {
-        for (int x = 200; x < 210; ++x)
+    for (int y = 4; y < 7; ++y) {
+        for (int x = 4; x < 7; ++x)
             doc.picture.setPixel(x, y, kRed);
     }
     engine.btnoutlineClick();
-    struct Case {
-        int x, y;
-        Colour colour;
+    const std::vector<std::string_view> rows = {
+        "#########",
+        "#........",
+        "#........",
+        "#........",
+        "#...###..",
+        "#...#rr#.",
+        "#...#rr#.",
+        "#...###..",
+        "#........",
     };
-    const Case cases[] = {
-        {205, 100, raster::kBlack},  // the square's own first row
-        {200, 105, raster::kBlack},  // its own first column
-        {205, 99, raster::kWhite},   // the white above stays
-        {199, 105, raster::kWhite},  // the white to the left stays
-        {205, 110, raster::kBlack},  // white just below
-        {210, 105, raster::kBlack},  // white just right
-        {205, 109, kRed},
-        {209, 105, kRed},
-        {0, 0, raster::kBlack},
-        {659, 443, raster::kBlack},
-        {330, 0, raster::kBlack},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(at(c.x, c.y), c.colour) << c.x << "," << c.y;
-        EXPECT_EQ(lineAt(c.x, c.y) == raster::kBlack, c.colour == raster::kBlack) << c.x << "," << c.y;
-    }
+    EXPECT_BITMAP_EQ(testsupport::bitmapFromAscii(rows), raster::cropped(doc.picture, {0, 0, 9, 9}));
+    EXPECT_EQ(lineAt(7, 5), raster::kBlack);
+    EXPECT_EQ(lineAt(5, 5), raster::kWhite);
+    EXPECT_EQ(at(kPadWidth - 1, kPadHeight - 1), raster::kBlack) << "the frame all round";
     EXPECT_FALSE(doc.changed) << "outline alone does not count as a change";
 }
 
