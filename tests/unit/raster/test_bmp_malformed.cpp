@@ -66,6 +66,7 @@ TEST(BmpMalformed, EachFaultIsRefusedWithItsReason)
         {"empty file", {}, "does not begin with \"BM\""},
         {"wrong signature", patched(f24, 0, 'B' | 'A' << 8, 2), "does not begin with \"BM\""},
         {"unknown header size", patched(f24, 14, 41, 4), "header size 41"},
+        {"header size only", cut(f24, 18), "40-byte header runs past the end"},
         {"header cut short", cut(f24, 30), "40-byte header runs past the end"},
         {"no planes", patched(f24, 26, 0, 2), "planes must be 1, not 0"},
         {"negative width", patched(f24, 18, negative(-3), 4), "width must be positive, not -3"},

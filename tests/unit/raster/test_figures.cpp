@@ -82,6 +82,27 @@ TEST(Figures, RectangleOutlineAndBrushInside)
         b);
 }
 
+// An odd pen is centred on the box's edge pixels, so a 3-pixel pen reaches one pixel past them on
+// every side and leaves the brush a box two pixels smaller each way.
+TEST(Figures, AThickPenIsCentredOnTheEdgePixels)
+{
+    Bitmap b(12, 10);
+    drawRectangle(b, Pen(kBlack, 3), Brush(kRed, BrushStyle::Solid), {2, 2}, {10, 8});
+    EXPECT_BITMAP_EQ(bitmapFromAscii({
+                         "............",
+                         ".##########.",
+                         ".##########.",
+                         ".##########.",
+                         ".###rrrr###.",
+                         ".###rrrr###.",
+                         ".##########.",
+                         ".##########.",
+                         ".##########.",
+                         "............",
+                     }),
+        b);
+}
+
 TEST(Figures, EllipseAndRoundRectOutlines)
 {
     Bitmap ellipse(9, 7);
