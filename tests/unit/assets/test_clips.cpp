@@ -38,7 +38,8 @@ TEST(BuiltInClips, AreBlackAndWhiteOnTheirBackgroundInTheirExactShape)
         const raster::Bitmap bitmap = *raster::readBmp(clip.bytes).value;
         ASSERT_EQ(bitmap.width(), 64) << clip.name;
         ASSERT_EQ(bitmap.height(), 64) << clip.name;
-        EXPECT_EQ(bitmap.pixel(0, 63), shape->background) << clip.name << ": the see-through colour is taken from there";
+        EXPECT_EQ(bitmap.pixel(0, 63), shape->background)
+            << clip.name << ": the see-through colour is taken from there";
         int black = 0;
         for (int y = 0; y < 64; ++y) {
             for (int x = 0; x < 64; ++x) {

@@ -6,8 +6,8 @@
 #include "dabwick/PaletteStrip.h"
 #include "dabwick/Palettes.h"
 #include "dabwick/Resources.h"
-#include "support/ResourceBytes.h"
 #include "raster/BmpCodec.h"
+#include "support/ResourceBytes.h"
 
 using raster::Colour;
 

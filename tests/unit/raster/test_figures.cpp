@@ -67,40 +67,26 @@ TEST(Line, ClickLeavesRoundDotOfPenWidth)
     }
 }
 
+// The pen is centred on the box's edge pixels: a 3-pixel pen reaches one pixel past them on every
+// side and leaves the brush a box two pixels smaller each way.
 TEST(Figures, RectangleOutlineAndBrushInside)
 {
-    Bitmap b(8, 6);
-    drawRectangle(b, Pen(kBlack, 1), Brush(kRed, BrushStyle::Solid), {6, 5}, {1, 1});
-    EXPECT_BITMAP_EQ(bitmapFromAscii({
-                         "........",
-                         ".#####..",
-                         ".#rrr#..",
-                         ".#rrr#..",
-                         ".#####..",
-                         "........",
-                     }),
-        b);
-}
-
-// An odd pen is centred on the box's edge pixels, so a 3-pixel pen reaches one pixel past them on
-// every side and leaves the brush a box two pixels smaller each way.
-TEST(Figures, AThickPenIsCentredOnTheEdgePixels)
-{
-    Bitmap b(12, 10);
-    drawRectangle(b, Pen(kBlack, 3), Brush(kRed, BrushStyle::Solid), {2, 2}, {10, 8});
-    EXPECT_BITMAP_EQ(bitmapFromAscii({
-                         "............",
-                         ".##########.",
-                         ".##########.",
-                         ".##########.",
-                         ".###rrrr###.",
-                         ".###rrrr###.",
-                         ".##########.",
-                         ".##########.",
-                         ".##########.",
-                         "............",
-                     }),
-        b);
+    struct Case {
+        int pen;
+        Point from, to;
+        std::vector<std::string_view> rows;
+    };
+    const Case cases[] = {
+        {1, {6, 5}, {1, 1}, {"........", ".#####..", ".#rrr#..", ".#rrr#..", ".#####..", "........"}},
+        {3, {2, 2}, {10, 8},
+            {"............", ".##########.", ".##########.", ".##########.", ".###rrrr###.", ".###rrrr###.",
+                ".##########.", ".##########.", ".##########.", "............"}},
+    };
+    for (const Case& c : cases) {
+        Bitmap b(int(c.rows.front().size()), int(c.rows.size()));
+        drawRectangle(b, Pen(kBlack, c.pen), Brush(kRed, BrushStyle::Solid), c.from, c.to);
+        EXPECT_BITMAP_EQ(bitmapFromAscii(c.rows), b) << "pen " << c.pen;
+    }
 }
 
 TEST(Figures, EllipseAndRoundRectOutlines)
