@@ -70,19 +70,6 @@ private slots:
         QVERIFY(!program->temp.exists("pics/Boat.dwb"));
     }
 
-    void aPageOfTheWrongSizeShowsNoPreview()
-    {
-        writePicture("pages/Big.dwp", 888);
-        Tfmdwchoices window(program->prompts, nullptr);
-        dabwick::PictureChooser chooser(dabwick::ChooserMode::ColouringPages, program->temp.path() + "pages/", "*.dwp*");
-        QTimer::singleShot(0, [&] {
-            QCOMPARE(window.lbtitles->count(), 1);
-            QVERIFY(window.impreview->isHidden());
-            window.reject();
-        });
-        window.choose(chooser, "Coloring page selection", true);
-    }
-
     // The main window with its real dialogs, for Ann.
     std::unique_ptr<TFMdraw> mainWindow()
     {

@@ -8,8 +8,9 @@ using namespace dabwick;
 TEST(IniFile, ReadsLikeTheProfileFunctions)
 {
     const IniFile ini = IniFile::parse("; settings\r\n[Quillory.Data]\r\n Flag = 1 \r\nPath=\"/opt/dw/\"\r\n"
-                                       "[Player]\nspeed=12x\nnegative=-3\nplus=+4\nempty=\n");
+                                       "[Player]\nspeed=12x\nnegative=-3\nplus=+4\nempty=\nsaid=she said \"hi\"\n");
     EXPECT_EQ(ini.readString("quillory.data", "PATH", "?"), "/opt/dw/");
+    EXPECT_EQ(ini.readString("Player", "said", "?"), "she said \"hi\"") << "only a quoted value loses its quotes";
     EXPECT_TRUE(ini.readBool("QUILLORY.DATA", "flag", false));
 
     struct Case {

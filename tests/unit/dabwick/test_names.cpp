@@ -19,11 +19,14 @@ TEST(Names, MasksMatchWithoutRegardToCase)
         {".dwb", "*.dwb*", true},           {"Hot.dwl", "*.dwl*", true},
         {"a.b", "*.*", true},               {"noext", "*.*", false},
         {"abc", "a?c", true},               {"ac", "a?c", false},
+        {"abd", "a?c", false},
         {"aaaaaaaaaaaaaaaaaaaab", "*a*a*a*a*b", true},
         {"aaaaaaaaaaaaaaaaaaaaa", "*a*a*a*a*b", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(matchesMask(c.name, c.mask), c.matches) << c.name << " ~ " << c.mask;
+    // A mask cut from longer text ends where it is cut, whatever follows it in memory.
+    EXPECT_TRUE(matchesMask("abxb", std::string_view("a*b*").substr(0, 3)));
 }
 
 TEST(Names, SortsAndComparesWithoutRegardToCase)
@@ -43,6 +46,8 @@ TEST(Names, LookupsResolveToTheSpellingOnDisk)
 
     EXPECT_EQ(findEntry(temp.path(), "ann's FOLDER"), std::optional<std::string>("Ann's folder"));
     EXPECT_EQ(findEntry(temp.path(), "nobody"), std::nullopt);
+    for (const char* notAName : {"", ".", ".."})
+        EXPECT_EQ(findEntry(temp.path(), notAName), std::nullopt) << '"' << notAName << '"';
     EXPECT_EQ(resolveIgnoringCase(temp.path() + "ANN'S FOLDER/dabwick/boat.DWB"),
               temp.path() + "Ann's folder/Dabwick/Boat.dwb");
     // Components that do not exist yet keep the caller's spelling.

@@ -1,8 +1,11 @@
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "dabwick/LayerPasses.h"
 #include "drawing/EngineFixture.h"
+#include "raster/Blit.h"
 #include "raster/Figures.h"
+#include "support/AsciiBitmap.h"
 
 using namespace dabwick;
 using raster::Colour;
@@ -12,6 +15,7 @@ namespace {
 
 const Colour kRed = Colour::rgb(255, 0, 0);
 const Colour kBlue = Colour::rgb(0, 0, 255);
+const Colour kGrass = Colour::rgb(40, 190, 60);  // no zero channel, so the marker keeps it
 
 }  // namespace
 
@@ -29,36 +33,85 @@ TEST_F(EngineTest, APencilClickLeavesARoundDotOnBothLayers)
     EXPECT_TRUE(doc.buttons.undo);
 }
 
-TEST_F(EngineTest, ARightAngleRectangleGoesIntoTheLineArtAndTheBandLeavesNoTrace)
+// Each figure goes into the line art too, and the rubber band dragged about on the way leaves no
+// trace. The rounded rectangle's corner is (start - end) / 2 each way, whatever the direction.
+TEST_F(EngineTest, ShapesDrawTheirFigureOnBothLayersAndTheBandLeavesNoTrace)
 {
-    engine.pressToolButton(ToolButton::RectangleButton);
-    engine.IMpadMouseDown({50, 50});
-    for (const Point p : {Point{300, 80}, Point{120, 200}, Point{400, 300}, Point{150, 150}})
-        engine.IMpadMouseMove(p, true);
-    engine.IMpadMouseUp({150, 150});
+    const raster::Pen pen(raster::kBlack, 5);
+    const raster::Brush hollow(raster::kWhite, raster::BrushStyle::Hollow);
+    struct Case {
+        ToolButton button;
+        Point from, to;
+        std::function<void(raster::Bitmap&)> draw;
+    };
+    const Case cases[] = {
+        {ToolButton::RectangleButton, {50, 50}, {150, 150},
+            [&](raster::Bitmap& b) { raster::drawRectangle(b, pen, hollow, {50, 50}, {150, 150}); }},
+        {ToolButton::LineButton, {20, 300}, {400, 40},
+            [&](raster::Bitmap& b) { raster::drawLine(b, pen, {20, 300}, {400, 40}); }},
+        {ToolButton::EllipseButton, {600, 400}, {300, 100},
+            [&](raster::Bitmap& b) { raster::drawEllipse(b, pen, hollow, {600, 400}, {300, 100}); }},
+        {ToolButton::RoundRectButton, {500, 300}, {100, 101},
+            [&](raster::Bitmap& b) { raster::drawRoundRect(b, pen, hollow, {500, 300}, {100, 101}, 200, 99); }},
+        {ToolButton::RoundRectButton, {100, 101}, {500, 300},
+            [&](raster::Bitmap& b) { raster::drawRoundRect(b, pen, hollow, {100, 101}, {500, 300}, -200, -99); }},
+    };
+    for (const Case& c : cases) {
+        doc.StartNewDrawing();
+        engine.pressToolButton(c.button);
+        engine.IMpadMouseDown(c.from);
+        for (const Point p : {Point{300, 80}, Point{-50, 200}, Point{700, 500}, c.to})
+            engine.IMpadMouseMove(p, true);
+        engine.IMpadMouseUp(c.to);
 
-    raster::Bitmap expected(kPadWidth, kPadHeight);
-    raster::drawRectangle(expected, raster::Pen(raster::kBlack, 5), raster::Brush(raster::kWhite, raster::BrushStyle::Hollow),
-                          {50, 50}, {150, 150});
-    EXPECT_EQ(doc.picture, expected);
-    EXPECT_EQ(doc.lineArt, expected);
-    EXPECT_EQ(doc.history.count(), 1);
+        raster::Bitmap expected(kPadWidth, kPadHeight);
+        c.draw(expected);
+        EXPECT_BITMAP_EQ(expected, doc.picture) << int(c.button);
+        EXPECT_BITMAP_EQ(expected, doc.lineArt) << int(c.button);
+    }
 }
 
-TEST_F(EngineTest, ACrayonStrokeAcrossALineLeavesTheLineWhole)
+// Strokes dragged far off the pad are drawn toward a point the clamp keeps near it: the
+// pencil 100 beyond the far edges and 101 beyond the near ones, colouring tools half their size
+// and one more.
+TEST_F(EngineTest, StrokesFarOffThePadAreClamped)
+{
+    struct Case {
+        ToolButton button;
+        Point far;
+        Point anchor;
+    };
+    const Case cases[] = {
+        {ToolButton::freehandbutton, {5000, -5000}, {760, -101}},
+        {ToolButton::freehandbutton, {-5000, 5000}, {-101, 544}},
+        {ToolButton::crayonbutton, {5000, -5000}, {663, -3}},
+        {ToolButton::markerbutton, {-5000, 5000}, {-3, 447}},
+    };
+    for (const Case& c : cases) {
+        engine.pressToolButton(c.button);
+        engine.IMpadMouseDown({300, 200});
+        engine.IMpadMouseMove(c.far, true);
+        EXPECT_EQ(engine.AnchorPoint, c.anchor) << int(c.button);
+        engine.IMpadMouseUp(c.far);
+    }
+}
+
+TEST_F(EngineTest, ColouringStrokesAcrossALineLeaveTheLineWhole)
 {
     stroke({{200, 10}, {200, 400}});  // the pencil draws a line
-    engine.pressToolButton(ToolButton::crayonbutton);
-    while (engine.ShownSize < 40)
-        engine.btnplusClick();
-    useColour(Colour(0x00C000));
-    stroke({{100, 200}, {150, 200}, {300, 205}});
+    for (const ToolButton button : {ToolButton::crayonbutton, ToolButton::markerbutton}) {
+        engine.pressToolButton(button);
+        while (engine.ShownSize < 40)
+            engine.btnplusClick();
+        useColour(kGrass);
+        stroke({{100, 200}, {150, 200}, {300, 205}});
 
-    for (int y = 20; y < 390; ++y)
-        ASSERT_EQ(at(200, y), raster::kBlack) << "line broken at y " << y;
-    EXPECT_EQ(at(180, 200), Colour(0x00C000));
-    EXPECT_EQ(at(220, 200), Colour(0x00C000));
-    EXPECT_EQ(lineAt(180, 200), raster::kWhite) << "colour stays out of the line art";
+        for (int y = 20; y < 390; ++y)
+            ASSERT_EQ(at(200, y), raster::kBlack) << "line broken at y " << y << " by " << int(button);
+        EXPECT_EQ(at(180, 200), kGrass);
+        EXPECT_EQ(at(220, 200), kGrass);
+        EXPECT_EQ(lineAt(180, 200), raster::kWhite) << "colour stays out of the line art";
+    }
 }
 
 TEST_F(EngineTest, TheMarkerBlendsAndNeverLeavesPureBlack)
@@ -113,23 +166,42 @@ TEST_F(EngineTest, AFillStaysInsideItsShapeAndLeaksThroughAGap)
     EXPECT_EQ(at(50, 50), kBlue);
 }
 
-TEST_F(EngineTest, AHatchFillLeavesTheOldColourBetweenItsLines)
+TEST_F(EngineTest, ACrossHatchFillLeavesTheOldColourBetweenItsLines)
 {
     doc.picture.fill(kRed);
     engine.pressToolButton(ToolButton::fillbutton);
     engine.chooseFillStyle(6);
     useColour(kBlue);
     click({33, 33});
-    int blue = 0, red = 0;
-    for (int y = 0; y < 8; ++y) {
-        for (int x = 0; x < 8; ++x) {
-            blue += at(x, y) == kBlue;
-            red += at(x, y) == kRed;
-        }
-    }
-    EXPECT_EQ(blue + red, 64);
-    EXPECT_GT(blue, 0);
-    EXPECT_GT(red, blue) << "a cross hatch paints only its lines";
+    EXPECT_BITMAP_EQ(testsupport::bitmapFromAscii({
+                         "rrrrbrrrrrrrb",
+                         "rrrrbrrrrrrrb",
+                         "rrrrbrrrrrrrb",
+                         "rrrrbrrrrrrrb",
+                         "rrrrbrrrrrrrb",
+                         "rrrrbrrrrrrrb",
+                         "rrrrbrrrrrrrb",
+                         "bbbbbbbbbbbbb",
+                         "rrrrbrrrrrrrb",
+                     }),
+        raster::cropped(doc.picture, {0, 0, 13, 9}));
+}
+
+// Over a line the fill shows "nofill", elsewhere the cursor of its pattern; not while a button is
+// held.
+TEST_F(EngineTest, FillHoverCursorShowsWhereTheFillWouldStop)
+{
+    stroke({{10, 50}, {300, 50}});
+    engine.pressToolButton(ToolButton::fillbutton);
+    engine.chooseFillStyle(6);
+    engine.IMpadMouseMove({100, 50}, false);
+    EXPECT_EQ(engine.controls().padCursor, CursorSlot::kNoFill);
+    engine.IMpadMouseMove({100, 150}, true);
+    EXPECT_EQ(engine.controls().padCursor, CursorSlot::kNoFill) << "a held button changes nothing";
+    engine.IMpadMouseMove({100, 150}, false);
+    EXPECT_EQ(engine.controls().padCursor, 29);
+    engine.IMpadMouseMove({-5, 50}, false);
+    EXPECT_EQ(engine.controls().padCursor, 29) << "off the pad there is no line";
 }
 
 TEST_F(EngineTest, ClickingALineWithTheFillChangesNothingButRecordsAStep)
@@ -161,6 +233,9 @@ TEST_F(EngineTest, TheReplacerTurnsEveryPixelOfOneColour)
     const raster::Bitmap before = doc.picture;
     click({100, 150});
     EXPECT_EQ(doc.picture, before);
+    useColour(kRed);
+    click({kPadWidth, 5});
+    EXPECT_EQ(doc.picture, before) << "released off the pad it replaces nothing";
 }
 
 TEST_F(EngineTest, ThePickerReturnsToTheToolItCameFrom)
@@ -190,38 +265,47 @@ TEST_F(EngineTest, ThePickerReturnsToTheToolItCameFrom)
     engine.IMpadMouseMove({70, 70}, false);
     EXPECT_EQ(engine.controls().padCursor, 38);
     EXPECT_FALSE(engine.controls().previewVisible);
+    doc.changed = false;
+    const int steps = doc.history.count();
     click({70, 70});
     EXPECT_EQ(engine.CurrentTool, Tool::tlPicker);
+    EXPECT_EQ(engine.currentColour(), Colour(0x0000C0));
+    EXPECT_EQ(doc.history.count(), steps + 1) << "the mouse-up still records a step";
+    EXPECT_TRUE(doc.changed);
+
+    // Past the right edge the preview shows the edge pixel, but a release there picks nothing.
+    doc.picture.setPixel(kPadWidth - 1, 100, kGrass);
+    engine.IMpadMouseMove({kPadWidth, 100}, false);
+    EXPECT_EQ(engine.previewColour(), kGrass);
+    click({kPadWidth, 100});
+    EXPECT_EQ(engine.CurrentTool, Tool::tlPicker);
+    EXPECT_EQ(engine.currentColour(), Colour(0x0000C0));
 }
 
+// A red square on white: its top and left lines lie on its own first row and column, its bottom
+// and right lines on the white just outside; the corners beyond touch no differing pair.
 TEST_F(EngineTest, OutlineDrawsLinesOnTheLowerAndRightPixelOfEachBoundary)
 {
-    for (int y = 100; y < 110; ++y) {
-        for (int x = 200; x < 210; ++x)
+    for (int y = 4; y < 7; ++y) {
+        for (int x = 4; x < 7; ++x)
             doc.picture.setPixel(x, y, kRed);
     }
     engine.btnoutlineClick();
-    struct Case {
-        int x, y;
-        Colour colour;
+    const std::vector<std::string_view> rows = {
+        "#########",
+        "#........",
+        "#........",
+        "#........",
+        "#...###..",
+        "#...#rr#.",
+        "#...#rr#.",
+        "#...###..",
+        "#........",
     };
-    const Case cases[] = {
-        {205, 100, raster::kBlack},  // the square's own first row
-        {200, 105, raster::kBlack},  // its own first column
-        {205, 99, raster::kWhite},   // the white above stays
-        {199, 105, raster::kWhite},  // the white to the left stays
-        {205, 110, raster::kBlack},  // white just below
-        {210, 105, raster::kBlack},  // white just right
-        {205, 109, kRed},
-        {209, 105, kRed},
-        {0, 0, raster::kBlack},
-        {659, 443, raster::kBlack},
-        {330, 0, raster::kBlack},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(at(c.x, c.y), c.colour) << c.x << "," << c.y;
-        EXPECT_EQ(lineAt(c.x, c.y) == raster::kBlack, c.colour == raster::kBlack) << c.x << "," << c.y;
-    }
+    EXPECT_BITMAP_EQ(testsupport::bitmapFromAscii(rows), raster::cropped(doc.picture, {0, 0, 9, 9}));
+    EXPECT_EQ(lineAt(7, 5), raster::kBlack);
+    EXPECT_EQ(lineAt(5, 5), raster::kWhite);
+    EXPECT_EQ(at(kPadWidth - 1, kPadHeight - 1), raster::kBlack) << "the frame all round";
     EXPECT_FALSE(doc.changed) << "outline alone does not count as a change";
 }
 

@@ -111,10 +111,13 @@ TEST_F(EngineTest, ShapeToolsMakeTheBrushHollowUntilTheFillSetsItsColour)
 
 TEST_F(EngineTest, ColoursReachThePadOnlyForColouringTools)
 {
-    engine.pressToolButton(ToolButton::freehandbutton);
-    useColour(Colour(0x00FF00));
-    EXPECT_EQ(engine.padPen().colour(), raster::kBlack);
-    EXPECT_EQ(engine.currentColour(), Colour(0x00FF00));
+    for (const ToolButton button : {ToolButton::freehandbutton, ToolButton::btnerase}) {
+        engine.pressToolButton(button);
+        const raster::Colour pen = engine.padPen().colour();
+        useColour(Colour(0x00FF00));
+        EXPECT_EQ(engine.padPen().colour(), pen) << "the pencil stays black, the eraser white";
+        EXPECT_EQ(engine.currentColour(), Colour(0x00FF00));
+    }
     engine.pressToolButton(ToolButton::crayonbutton);
     EXPECT_EQ(engine.padPen().colour(), Colour(0x00FF00));
 
@@ -122,4 +125,32 @@ TEST_F(EngineTest, ColoursReachThePadOnlyForColouringTools)
     engine.NormaliseColour();
     EXPECT_EQ(engine.currentColour(), Colour::rgb(1, 1, 1));
     EXPECT_EQ(engine.padPen().colour(), Colour::rgb(1, 1, 1));
+}
+
+// Every new picture starts with the pencil of size 5, colour 0x202020, a solid fill and no stroke
+// under way, whatever was chosen before.
+TEST_F(EngineTest, ResetBringsBackTheStartingTools)
+{
+    engine.pressToolButton(ToolButton::crayonbutton);
+    engine.btnplusClick();
+    engine.chooseFillStyle(6);
+    useColour(Colour(0x00FF00));
+    engine.IMpadMouseDown({10, 10});
+    engine.ResetTools();
+    EXPECT_EQ(engine.CurrentTool, Tool::tlFreehand);
+    EXPECT_EQ(engine.ShownSize, 5);
+    EXPECT_EQ(engine.controls().sizeText, "5");
+    EXPECT_EQ(engine.padPen().colour(), raster::kBlack);
+    EXPECT_EQ(engine.currentColour(), Colour(0x202020));
+    EXPECT_EQ(engine.fillStyle(), 0);
+    EXPECT_EQ(engine.FillCursor, CursorSlot::kFill);
+    EXPECT_FALSE(engine.PenDown);
+}
+
+TEST_F(EngineTest, MovingOffThePadHidesThePreviewAndTheFloatingClip)
+{
+    engine.showPreview(Colour(0x00FF00));
+    engine.FormMouseMove();
+    EXPECT_FALSE(engine.controls().previewVisible);
+    EXPECT_FALSE(engine.controls().floatingClipVisible);
 }

@@ -115,12 +115,6 @@ TEST_F(PaletteFolder, ListingTakesEveryPaletteFileByItsName)
     EXPECT_EQ(ListPalettes(temp.path()), expected);
 }
 
-TEST(PaletteListing, MissingFolderListsNothing)
-{
-    TempFolder temp;
-    EXPECT_TRUE(ListPalettes(temp.path()).empty());
-}
-
 class PaletteChoice : public PaletteFolder {
 protected:
     PaletteChoice() { install(); }
@@ -133,13 +127,6 @@ protected:
     ScriptedDialogs dialogs;
 };
 
-TEST_F(PaletteChoice, StripStartsWithTheMainPaletteInItsArea)
-{
-    const raster::Bitmap main
-        = *raster::readBmp(builtInResources().find(kMainPaletteResource, kStripType)->bytes).value;
-    EXPECT_EQ(paletteAreaOf(strip), main);
-}
-
 TEST_F(PaletteChoice, UserBitmapOfPaletteSizeIsListedAndShown)
 {
     const raster::Colour teal = raster::Colour::rgb(20, 160, 150);
@@ -151,16 +138,6 @@ TEST_F(PaletteChoice, UserBitmapOfPaletteSizeIsListedAndShown)
     EXPECT_EQ(paletteAreaOf(strip), raster::Bitmap(90, 390, teal));
     EXPECT_EQ(withoutPaletteArea(strip), fixedParts) << "only the palette area changes";
     EXPECT_TRUE(dialogs.shown.empty());
-}
-
-TEST_F(PaletteChoice, EveryBuiltInPaletteShowsAsItsDecodedFile)
-{
-    for (std::size_t i = 0; i < kPaletteNames.size(); ++i) {
-        ASSERT_TRUE(choose(kPaletteNames[i])) << kPaletteNames[i];
-        const raster::Bitmap file
-            = *raster::readBmp(builtInResources().find("palette" + std::to_string(i + 1), "palette")->bytes).value;
-        EXPECT_EQ(paletteAreaOf(strip), file) << kPaletteNames[i];
-    }
 }
 
 TEST_F(PaletteChoice, ChoicesThatShowNothingLeaveTheStripAsItWas)
@@ -181,7 +158,6 @@ TEST_F(PaletteChoice, ChoicesThatShowNothingLeaveTheStripAsItWas)
         {"Short", "one pixel too short"},
         {"Gone", "no such file"},
         {"", "nothing typed"},
-        {"Re", "part of a name, typed on the way"},
         {"<main>", "only the exact first item means the main palette"},
     };
     for (const Case& c : cases) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <limits>
+#include <stdexcept>
 #include <vector>
 
 #include "raster/Blit.h"
@@ -16,6 +17,16 @@ Bitmap source()
         "rg",
         "by",
     });
+}
+
+TEST(Bitmap, ANegativeSideIsRefusedAndAZeroSideLeavesNoPixels)
+{
+    EXPECT_THROW(Bitmap(-1, 5), std::invalid_argument);
+    EXPECT_THROW(Bitmap(5, -1), std::invalid_argument);
+    for (const Bitmap& b : {Bitmap(0, 5), Bitmap(5, 0)}) {
+        EXPECT_TRUE(b.empty());
+        EXPECT_EQ(b.width() + b.height(), 0);
+    }
 }
 
 TEST(Copy, ClipsOnEverySide)

@@ -16,18 +16,8 @@ namespace {
 struct ReadCase {
     const char* name;
     FileLayout layout;
-    std::vector<std::string> expected;
+    std::vector<std::string_view> expected;
 };
-
-raster::Bitmap ascii(const std::vector<std::string>& rows)
-{
-    raster::Bitmap out(int(rows.front().size()), int(rows.size()));
-    for (int y = 0; y < out.height(); ++y) {
-        for (int x = 0; x < out.width(); ++x)
-            out.setPixel(x, y, testsupport::colourOfLetter(rows[std::size_t(y)][std::size_t(x)]));
-    }
-    return out;
-}
 
 std::vector<raster::Colour> paddedTable(std::vector<raster::Colour> first, std::size_t size, raster::Colour last)
 {
@@ -114,6 +104,15 @@ std::vector<ReadCase> readCases()
                 .table = rgb,
                 .pixels = {3, 1, 1, 9, 0, 0, 2, 2, 2, 0, 0, 1}},
             {"bbr", "ggg"}},
+        {"RLE8 absolute run, its pad byte, then a run",
+            {.width = 5,
+                .height = 1,
+                .bits = 8,
+                .compression = 1,
+                .coloursUsed = 3,
+                .table = rgb,
+                .pixels = {0, 3, 1, 2, 1, 2, 2, 0, 0, 1}},
+            {"gbgrr"}},
         {"RLE4 alternating run and absolute run",
             {.bits = 4,
                 .compression = 2,
@@ -149,18 +148,7 @@ TEST(BmpReader, DecodesEveryDepthCompressionAndRowOrder)
         const auto result = raster::readBmp(assemble(c.layout));
         ASSERT_TRUE(result) << c.name << ": " << result.error;
         EXPECT_TRUE(result.error.empty()) << c.name;
-        EXPECT_BITMAP_EQ(ascii(c.expected), *result.value) << c.name;
-    }
-}
-
-TEST(BmpReader, EveryHeaderVariantReadsTheSamePixels)
-{
-    FileLayout layout = caseNamed("24 bit bottom-up").layout;
-    for (std::uint32_t headerSize : {40u, 52u, 56u, 64u, 108u, 124u}) {
-        layout.headerSize = headerSize;
-        const auto result = raster::readBmp(assemble(layout));
-        ASSERT_TRUE(result) << headerSize << ": " << result.error;
-        EXPECT_BITMAP_EQ(ascii({"rgb", "bbr"}), *result.value) << headerSize;
+        EXPECT_BITMAP_EQ(testsupport::bitmapFromAscii(c.expected), *result.value) << c.name;
     }
 }
 
@@ -215,23 +203,6 @@ TEST(BmpReader, EveryShorterPrefixOfAValidFileIsRefused)
     }
 }
 
-TEST(BmpReader, AnyValueInAnyHeaderByteDecodesOrSaysWhy)
-{
-    for (const ReadCase& c : readCases()) {
-        const Bytes whole = assemble(c.layout);
-        const std::size_t headerEnd = std::min<std::size_t>(whole.size(), 14 + c.layout.headerSize + 16);
-        for (std::size_t at = 0; at < headerEnd; ++at) {
-            for (std::uint8_t value : {0x00, 0x01, 0x7F, 0x80, 0xFF}) {
-                Bytes bent = whole;
-                bent[at] = value;
-                const auto result = raster::readBmp(bent);
-                ASSERT_NE(result.value.has_value(), !result.error.empty()) << c.name << " byte " << at;
-                ASSERT_TRUE(!result || !result.value->empty()) << c.name << " byte " << at;
-            }
-        }
-    }
-}
-
 TEST(BmpReader, ReadsFilesAndNamesTheOneItCannotRead)
 {
     TempFolder temp;
@@ -239,7 +210,7 @@ TEST(BmpReader, ReadsFilesAndNamesTheOneItCannotRead)
     const std::string path = temp.write("clip.dwc", std::string(file.begin(), file.end()));
     const auto read = raster::readBmpFile(path);
     ASSERT_TRUE(read) << read.error;
-    EXPECT_BITMAP_EQ(ascii({"rgb", "bbr"}), *read.value);
+    EXPECT_BITMAP_EQ(testsupport::bitmapFromAscii({"rgb", "bbr"}), *read.value);
 
     for (const std::string& bad : {temp.path() + "missing.bmp", temp.makeFolder("folder.bmp")}) {
         const auto result = raster::readBmpFile(bad);
