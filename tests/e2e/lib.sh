@@ -3,6 +3,8 @@
 
 e2e_fail() {
     echo "FAIL: $*" >&2
+    # What the program said, if anything, tells a crash from a slow machine.
+    [ -s "${E2E_ROOT:-}/app.log" ] && tail -n 20 "$E2E_ROOT/app.log" >&2
     exit 1
 }
 
