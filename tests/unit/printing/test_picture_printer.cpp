@@ -10,6 +10,19 @@ using namespace dabwick;
 
 namespace {
 
+// Only pure black and pure white leave a page uncoloured; anything near them is a colour.
+TEST(PrintLayout, OnlyBlackAndWhiteCountAsUncoloured)
+{
+    raster::Bitmap page(7, 3);
+    page.setPixel(2, 1, raster::kBlack);
+    EXPECT_TRUE(IsUncoloured(page));
+    for (const std::uint32_t near : {0xFEFFFFu, 0xFFFEFFu, 0x000001u, 0x808080u}) {
+        raster::Bitmap coloured = page;
+        coloured.setPixel(6, 2, raster::Colour(near));
+        EXPECT_FALSE(IsUncoloured(coloured)) << std::hex << near;
+    }
+}
+
 TEST(PrintLayout, PictureGrowsInThreeByTwoStepsAndSitsInTheMiddle)
 {
     const struct {
