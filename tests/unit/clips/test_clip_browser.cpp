@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
+#include "dabwick/ClipPicture.h"
+
 #include "dabwick/ClipBrowser.h"
 #include "dabwick/DrawingEngine.h"
 #include "dabwick/PictureDocument.h"
@@ -62,6 +66,9 @@ TEST_F(ClipBrowserTest, PagesFiveAtATime)
             EXPECT_EQ(captions(), page < pages || entries == 5 ? "CCCCC" : "CEEEE") << entries << " page " << page;
             EXPECT_EQ(browser.backEnabled(), page > 1);
             EXPECT_EQ(browser.nextEnabled(), page < pages);
+            if (page == 1) {
+                EXPECT_EQ(browser.slotCursor(5), CursorSlot::kHand) << "the fifth slot holds a clip too";
+            }
             browser.BitBtn2Click();
         }
         for (int page = pages; page > 1; --page)
@@ -133,3 +140,9 @@ TEST_F(ClipBrowserTest, SelectingAndTurningWorkOnTheComposedClip)
 }
 
 }  // namespace
+
+TEST(ClipPicture, OnlyASixtyFourBySixtyFourPictureIsAClip)
+{
+    for (const auto& [width, height, valid] : {std::tuple{64, 64, true}, {64, 32, false}, {32, 64, false}})
+        EXPECT_EQ(ClipIsValid(raster::Bitmap(width, height, raster::kWhite)), valid) << width << "x" << height;
+}

@@ -39,4 +39,10 @@ TEST(StringDialogRules, TypingAndStartingTextFollowTheSameRules)
         EXPECT_EQ(rules.filtered(c.text), c.typed) << c.text;
         EXPECT_EQ(rules.startingText(c.text), c.starting) << c.text;
     }
+    // Editing keys carry control characters and always go through; a refused letter does not.
+    StringDialogRules rules;
+    rules.DialogType = Kind::sddFileName;
+    EXPECT_FALSE(rules.refusesKey("\b"));
+    EXPECT_FALSE(rules.refusesKey("a"));
+    EXPECT_TRUE(rules.refusesKey("."));
 }
