@@ -104,23 +104,10 @@ TEST_F(MidiPlayerTest, NoticeComesOnceWhenThePieceEnds)
     EXPECT_TRUE(soundWasWritten());
 }
 
-TEST_F(MidiPlayerTest, PlayAfterTheEndStartsOverAndNoticesAgain)
+// The animation loops its tune by playing it again at each notice, so the notice must come at
+// the last beat; the sound file grows at the music's own pace, so its length tells where we are.
+TEST_F(MidiPlayerTest, PlayAfterTheEndStartsOverWithNoGap)
 {
-    // The animation loops its tune this way: each notice plays it again.
-    platform::MidiPlayer player(toFile());
-    ASSERT_NO_FATAL_FAILURE(startPlaying(player));
-    ASSERT_TRUE(notices.waitFor(1));
-    ASSERT_TRUE(player.play(notices.notice()));
-    EXPECT_TRUE(notices.waitFor(2));
-    // Once the music has died away, play() still starts it over.
-    std::this_thread::sleep_for(4s);
-    ASSERT_TRUE(player.play(notices.notice()));
-    EXPECT_TRUE(notices.waitFor(3));
-}
-
-TEST_F(MidiPlayerTest, TheNoticeComesAtTheLastBeatSoALoopedPieceHasNoGap)
-{
-    // The sound file grows at the music's own pace, so its length tells where in the music we are.
     platform::MidiPlayer player(toFile());
     const auto secondsWritten = [&] {
         return double(std::filesystem::file_size(folder.path() + "sound.raw")) / (44100 * 4);
@@ -130,32 +117,31 @@ TEST_F(MidiPlayerTest, TheNoticeComesAtTheLastBeatSoALoopedPieceHasNoGap)
     ASSERT_TRUE(notices.waitFor(1) && player.play(notices.notice()) && notices.waitFor(2));
     // Two half-second pieces; FluidSynth's own idea of the end comes about two seconds after each.
     EXPECT_NEAR(secondsWritten() - start, 1.0, 0.4);
+    // Once the music has died away, play() still starts it over.
+    std::this_thread::sleep_for(4s);
+    ASSERT_TRUE(player.play(notices.notice()));
+    EXPECT_TRUE(notices.waitFor(3));
 }
 
-TEST_F(MidiPlayerTest, StopCancelsTheNoticeAndPlayResumes)
+// Stop pauses; switching the animation's music on is stop, rewind, play. Neither may leave a
+// notice behind.
+TEST_F(MidiPlayerTest, StopAndRewindCancelTheNoticeAndPlayGoesOn)
 {
     platform::MidiPlayer player(toFile());
-    ASSERT_NO_FATAL_FAILURE(startPlaying(player));
-    player.stop();
-    std::this_thread::sleep_for(1s);  // twice the piece: it would have ended by now
-    EXPECT_EQ(notices.count(), 0);
-
-    ASSERT_TRUE(player.play(notices.notice()));
-    EXPECT_TRUE(notices.waitFor(1));
-}
-
-TEST_F(MidiPlayerTest, RewindCancelsTheNoticeAndPlayStartsFromTheBeginning)
-{
-    // Switching the animation's music on: stop, rewind, play.
-    platform::MidiPlayer player(toFile());
-    ASSERT_NO_FATAL_FAILURE(startPlaying(player));
-    player.stop();
-    player.rewind();
-    player.rewind();
-    std::this_thread::sleep_for(1s);
-    EXPECT_EQ(notices.count(), 0);
-    ASSERT_TRUE(player.play(notices.notice()));
-    EXPECT_TRUE(notices.waitFor(1));
+    player.setFileName(tune);
+    ASSERT_TRUE(player.open());
+    for (const int heard : {0, 1}) {
+        ASSERT_TRUE(player.play(notices.notice()));
+        player.stop();
+        if (heard == 1) {
+            player.rewind();
+            player.rewind();
+        }
+        std::this_thread::sleep_for(1s);  // twice the piece: it would have ended by now
+        EXPECT_EQ(notices.count(), heard);
+        ASSERT_TRUE(player.play(notices.notice()));
+        EXPECT_TRUE(notices.waitFor(heard + 1));
+    }
 }
 
 TEST_F(MidiPlayerTest, ClosingWhilePlayingIsQuietAndEveryOperationStaysSafe)

@@ -94,47 +94,42 @@ TEST_F(ColourChoice, HoverShowsThePreviewAndPickCursorAndLeavingHidesThem)
     EXPECT_EQ(engine.previewColour(), kGreen);
 }
 
-TEST_F(ColourChoice, ClickOnAGapTakesTheLastColourPreviewed)
+// A strip click takes the colour last previewed, unchanged (only the dialog's colours are
+// normalised), and an armed picker goes back to its tool while the replacer stays armed.
+TEST_F(ColourChoice, AStripClickTakesTheLastPreviewAndKeepsTheToolItBelongsTo)
 {
-    engine.pressToolButton(ToolButton::crayonbutton);
-    hover(kRedSquare);
-    clickStrip(kGapBetweenSquares);
-    EXPECT_EQ(engine.currentColour(), kRed) << "taken unchanged: only the dialog's colours are normalised";
-    EXPECT_EQ(engine.padPen().colour(), kRed);
-    EXPECT_EQ(engine.padBrush().colour(), kRed);
-}
-
-TEST_F(ColourChoice, WhiteComesOnlyFromTheWhiteZone)
-{
-    engine.pressToolButton(ToolButton::fillbutton);
-    hover(kGreenSquare);
-    clickStrip({85, 457});
-    EXPECT_EQ(engine.currentColour(), kGreen) << "below the zone the white square previews nothing";
-
-    clickStrip({80, 444});
-    EXPECT_EQ(engine.currentColour(), raster::kWhite);
-    EXPECT_EQ(engine.padBrush().colour(), raster::kWhite);
-}
-
-TEST_F(ColourChoice, StripClickGivesAnArmedPickerBackToItsTool)
-{
-    engine.pressToolButton(ToolButton::markerbutton);
-    engine.pressToolButton(ToolButton::btnselect);
-    ASSERT_TRUE(engine.PickArmed);
-    clickStrip(kGreenSquare);
-    EXPECT_EQ(engine.CurrentTool, Tool::tlMarker);
-    EXPECT_EQ(engine.downButton(), ToolButton::markerbutton);
-    EXPECT_FALSE(engine.PickArmed);
-    EXPECT_EQ(engine.padPen().colour(), kGreen);
-}
-
-TEST_F(ColourChoice, ReplacerStaysTheReplacerAfterAStripClick)
-{
-    engine.pressToolButton(ToolButton::btnreplace);
-    clickStrip(kRedSquare);
-    EXPECT_EQ(engine.CurrentTool, Tool::tlReplace);
-    EXPECT_TRUE(engine.PickArmed);
-    EXPECT_EQ(engine.currentColour(), kRed);
+    struct Case {
+        const char* what;
+        std::vector<ToolButton> pressed;
+        raster::Point hovered, clicked;
+        Tool tool;
+        bool armed;
+        Colour colour;
+    };
+    const Case cases[] = {
+        {"a gap between squares", {ToolButton::crayonbutton}, kRedSquare, kGapBetweenSquares, Tool::tlCrayon, false,
+            kRed},
+        {"the white square below the zone", {ToolButton::fillbutton}, kGreenSquare, {85, 457}, Tool::tlFill, false,
+            kGreen},
+        {"the white zone", {ToolButton::fillbutton}, kGreenSquare, {80, 444}, Tool::tlFill, false, raster::kWhite},
+        {"an armed picker", {ToolButton::markerbutton, ToolButton::btnselect}, kGreenSquare, kGreenSquare,
+            Tool::tlMarker, false, kGreen},
+        {"the replacer", {ToolButton::btnreplace}, kRedSquare, kRedSquare, Tool::tlReplace, true, kRed},
+    };
+    for (const Case& c : cases) {
+        engine.ResetTools();
+        for (const ToolButton button : c.pressed)
+            engine.pressToolButton(button);
+        hover(c.hovered);
+        clickStrip(c.clicked);
+        EXPECT_EQ(engine.CurrentTool, c.tool) << c.what;
+        EXPECT_EQ(engine.downButton(), c.pressed.front()) << c.what;
+        EXPECT_EQ(engine.PickArmed, c.armed) << c.what;
+        EXPECT_EQ(engine.currentColour(), c.colour) << c.what;
+        if (!c.armed) {
+            EXPECT_EQ(engine.padBrush().colour(), c.colour) << c.what << ": the pad takes it";
+        }
+    }
 }
 
 TEST_F(ColourChoice, CustomColoursLoseTheirZeroChannels)

@@ -127,17 +127,21 @@ protected:
     ScriptedDialogs dialogs;
 };
 
+// A typed name finds its file whatever the case, and "<Main>" brings the built-in palette back.
 TEST_F(PaletteChoice, UserBitmapOfPaletteSizeIsListedAndShown)
 {
+    const raster::Bitmap atStart = strip.image();
     const raster::Colour teal = raster::Colour::rgb(20, 160, 150);
-    temp.write(std::string(kPaletteFolder) + "My colours.dwl", paletteFile(90, 390, teal));
+    temp.write(std::string(kPaletteFolder) + "My colours.DWL", paletteFile(90, 390, teal));
     const std::vector<std::string> listed = ListPalettes(temp.path());
     EXPECT_NE(std::find(listed.begin(), listed.end(), "My colours"), listed.end());
 
-    EXPECT_TRUE(choose("My colours"));
+    EXPECT_TRUE(choose("mY COLOURS"));
     EXPECT_EQ(paletteAreaOf(strip), raster::Bitmap(90, 390, teal));
     EXPECT_EQ(withoutPaletteArea(strip), fixedParts) << "only the palette area changes";
     EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_TRUE(choose("<Main>"));
+    EXPECT_EQ(strip.image(), atStart);
 }
 
 TEST_F(PaletteChoice, ChoicesThatShowNothingLeaveTheStripAsItWas)
@@ -167,14 +171,6 @@ TEST_F(PaletteChoice, ChoicesThatShowNothingLeaveTheStripAsItWas)
     EXPECT_TRUE(dialogs.shown.empty()) << "wrong sizes and missing files are ignored silently";
 }
 
-TEST_F(PaletteChoice, TypedNameFindsItsFileWhateverTheCase)
-{
-    const raster::Colour plum = raster::Colour::rgb(120, 40, 110);
-    temp.write(std::string(kPaletteFolder) + "Plum.DWL", paletteFile(90, 390, plum));
-    EXPECT_TRUE(choose("pLUM"));
-    EXPECT_EQ(paletteAreaOf(strip), raster::Bitmap(90, 390, plum));
-}
-
 TEST_F(PaletteChoice, BrokenFileIsNamedInAWarningAndLeavesTheStrip)
 {
     const std::string broken = temp.write(std::string(kPaletteFolder) + "Broken.dwl", "BM but no bitmap follows");
@@ -186,15 +182,6 @@ TEST_F(PaletteChoice, BrokenFileIsNamedInAWarningAndLeavesTheStrip)
     EXPECT_EQ(dialogs.shown[0].rfind("warning: Palette error: The palette \"Broken\" can not be loaded:", 0), 0u)
         << dialogs.shown[0];
     EXPECT_EQ(temp.read(std::string(kPaletteFolder) + "Broken.dwl"), "BM but no bitmap follows") << "never rewritten";
-}
-
-TEST_F(PaletteChoice, MainPaletteComesBackAfterAnother)
-{
-    const raster::Bitmap atStart = strip.image();
-    ASSERT_TRUE(choose("Hot"));
-    ASSERT_NE(strip.image(), atStart);
-    EXPECT_TRUE(choose("<Main>"));
-    EXPECT_EQ(strip.image(), atStart);
 }
 
 TEST(PaletteStripShape, WrongSizedImagesStillMakeAStripOfTheRightShape)

@@ -40,13 +40,6 @@ Bytes bitFields16(std::vector<std::uint32_t> masks)
     return assemble({.bits = 16, .compression = 3, .masks = std::move(masks), .pixels = Bytes(16, 0)});
 }
 
-Bytes os2(std::uint32_t compression)
-{
-    return patched(
-        assemble({.headerSize = 64, .bits = 1, .table = {raster::kBlack, raster::kWhite}, .pixels = Bytes(8, 0)}), 30,
-        compression, 4);
-}
-
 std::uint32_t negative(std::int32_t value)
 {
     return std::uint32_t(value);
@@ -66,62 +59,34 @@ TEST(BmpMalformed, EachFaultIsRefusedWithItsReason)
         {"empty file", {}, "does not begin with \"BM\""},
         {"wrong signature", patched(f24, 0, 'B' | 'A' << 8, 2), "does not begin with \"BM\""},
         {"unknown header size", patched(f24, 14, 41, 4), "header size 41"},
-        {"header size only", cut(f24, 18), "40-byte header runs past the end"},
         {"header cut short", cut(f24, 30), "40-byte header runs past the end"},
-        {"no planes", patched(f24, 26, 0, 2), "planes must be 1, not 0"},
         {"negative width", patched(f24, 18, negative(-3), 4), "width must be positive, not -3"},
-        {"zero height", patched(f24, 22, 0, 4), "height must not be 0"},
         {"too wide", patched(f24, 18, 16385, 4), "larger than any picture"},
-        {"most negative height", patched(f24, 22, 0x80000000u, 4), "larger than any picture"},
         {"2 bits per pixel", patched(f24, 28, 2, 2), "depth of 2 bits"},
-        {"16 bits after a core header", assemble({.headerSize = 12, .bits = 16, .pixels = Bytes(16, 0)}),
-            "depth of 16 bits"},
         {"JPEG pixels", patched(f24, 30, 4, 4), "JPEG"},
         {"unknown compression", patched(f24, 30, 9, 4), "unknown compression 9"},
-        {"OS/2 Huffman", os2(3), "Huffman"},
         {"RLE8 at 24 bits", patched(f24, 30, 1, 4), "RLE8 compression needs 8 bits per pixel, not 24"},
-        {"RLE4 at 8 bits", patched(f8, 30, 2, 4), "RLE4 compression needs 4 bits per pixel, not 8"},
         {"bit fields at 24 bits", patched(f24, 30, 3, 4), "need 16 or 32 bits per pixel, not 24"},
         {"top-down RLE8", patched(rle(8, {0, 1}), 22, negative(-2), 4), "top-down"},
         {"257 colours", patched(f8, 46, 257, 4), "257 entries is too large for 8-bit"},
-        {"3 colours at 1 bit", assemble({.bits = 1, .coloursUsed = 3, .table = kRgb, .pixels = Bytes(8, 0)}),
-            "too large for 1-bit"},
         {"full colour table missing", patched(f8, 46, 0, 4), "colour table of 256 entries runs past"},
         {"pixel offset inside the headers", patched(f24, 10, 50, 4), "offset 50 points into the headers"},
-        {"pixel offset inside the colour table", patched(f8, 10, 60, 4),
-            "offset 60 points into the headers, which end at 66"},
         {"pixel offset past the end", patched(f24, 10, 9999, 4), "offset 9999 lies past the end"},
         {"last pixel byte missing", cut(f24, f24.size() - 1),
             "pixels need 24 bytes after offset 54 but the file has 23"},
         {"largest picture in a tiny file", patched(patched(f24, 18, 16384, 4), 22, 16384, 4),
             "pixels need 805306368 bytes"},
-        {"largest 32-bit picture, top-down",
-            patched(patched(patched(f24, 28, 32, 2), 18, 16384, 4), 22, negative(-16384), 4),
-            "pixels need 1073741824 bytes"},
         {"empty red mask", bitFields16({0, 0x03E0, 0x001F}), "red bit mask is empty"},
-        {"green mask in two runs", bitFields16({0x7C00, 0x0360, 0x001F}), "green bit mask is not one run"},
         {"overlapping masks", bitFields16({0x7C00, 0x07E0, 0x001F}), "masks overlap"},
-        {"blue mask wider than the pixel", bitFields16({0x7C00, 0x03E0, 0x1F0000}),
-            "blue bit mask does not fit in 16 bits"},
-        {"masks cut off", cut(bitFields16({0x7C00, 0x03E0, 0x001F}), 60), "bit masks run past"},
         {"8-bit index beyond the table", indexed8({2, 2, 3, 0, 0, 1, 2, 0}),
             "pixel (2, 1) uses colour 3 but the colour table has only 3 entries"},
-        {"1-bit index beyond a one-colour table",
-            assemble({.bits = 1, .coloursUsed = 1, .table = {raster::kBlack}, .pixels = {0, 0, 0, 0, 0x20, 0, 0, 0}}),
-            "pixel (2, 0) uses colour 1"},
         {"RLE8 index beyond the table", rle(8, {1, 5, 0, 1}), "pixel (0, 1) uses colour 5"},
         {"RLE8 run past the row padding", rle(8, {5, 0, 0, 1}),
             "run of 5 pixels at column 0 of stored row 0 passes the end"},
-        {"RLE8 absolute run past the row padding", rle(8, {0, 5, 0, 0, 0, 0, 0, 0, 0, 1}),
-            "run of 5 pixels at column 0"},
         {"RLE8 run after the last row", rle(8, {0, 0, 0, 0, 1, 0, 0, 1}), "follows the last row"},
         {"RLE8 delta past the row padding", rle(8, {0, 2, 5, 0, 0, 1}), "delta of (5, 0) from column 0"},
-        {"RLE8 delta past the last row", rle(8, {0, 2, 0, 3, 0, 1}), "leaves the picture"},
         {"RLE8 without end of bitmap", rle(8, {3, 0, 0, 0}), "ends before its end-of-bitmap mark"},
-        {"RLE8 absolute run cut short", rle(8, {0, 3, 1, 2}), "ends before its end-of-bitmap mark"},
-        {"RLE8 odd absolute run without its pad", rle(8, {0, 3, 1, 2, 0}), "ends before its end-of-bitmap mark"},
         {"RLE4 run past the row padding", rle(4, {9, 0x12, 0, 1}), "run of 9 pixels"},
-        {"RLE4 index beyond the table", rle(4, {1, 0xF0, 0, 1}), "pixel (0, 1) uses colour 15"},
     };
     for (const BadCase& c : cases) {
         const auto result = raster::readBmp(c.file);

@@ -1,6 +1,5 @@
 #include "support/AsciiBitmap.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <stdexcept>
@@ -26,7 +25,7 @@ constexpr std::array<std::pair<char, Colour>, 10> kLetters {{
     {'M', Colour::rgb(128, 0, 0)},
 }};
 
-// Large pictures show only this much around their differences.
+// Pictures up to this size are printed whole on a difference.
 constexpr int kMaxShownWidth = 72;
 constexpr int kMaxShownHeight = 48;
 constexpr int kListedPixels = 5;
@@ -77,17 +76,6 @@ Bitmap bitmapFromAscii(const std::vector<std::string_view>& rows, int scale)
     return bitmap;
 }
 
-std::string asciiFromBitmap(const Bitmap& bitmap)
-{
-    std::string text;
-    for (int y = 0; y < bitmap.height(); ++y) {
-        for (int x = 0; x < bitmap.width(); ++x)
-            text += letterOfColour(bitmap.pixel(x, y));
-        text += '\n';
-    }
-    return text;
-}
-
 ::testing::AssertionResult sameBitmap(const Bitmap& expected, const Bitmap& actual)
 {
     if (expected.width() != actual.width() || expected.height() != actual.height()) {
@@ -95,17 +83,11 @@ std::string asciiFromBitmap(const Bitmap& bitmap)
             << "size differs: expected " << expected.width() << "x" << expected.height() << ", actual "
             << actual.width() << "x" << actual.height();
     }
-    int left = expected.width(), top = expected.height(), right = -1, bottom = -1, count = 0;
+    int count = 0;
     std::string listed;
     for (int y = 0; y < expected.height(); ++y) {
         for (int x = 0; x < expected.width(); ++x) {
-            if (expected.pixel(x, y) == actual.pixel(x, y))
-                continue;
-            left = std::min(left, x);
-            right = std::max(right, x);
-            top = std::min(top, y);
-            bottom = std::max(bottom, y);
-            if (count++ < kListedPixels) {
+            if (expected.pixel(x, y) != actual.pixel(x, y) && count++ < kListedPixels) {
                 listed += "  (" + std::to_string(x) + ", " + std::to_string(y) + ") expected "
                     + hex(expected.pixel(x, y)) + ", actual " + hex(actual.pixel(x, y)) + "\n";
             }
@@ -113,23 +95,18 @@ std::string asciiFromBitmap(const Bitmap& bitmap)
     }
     if (count == 0)
         return ::testing::AssertionSuccess();
-
-    // Show a window around the differences, one pixel of context on each side where it fits.
-    left = std::max(0, left - 1);
-    top = std::max(0, top - 1);
-    right = std::min({expected.width() - 1, right + 1, left + kMaxShownWidth - 1});
-    bottom = std::min({expected.height() - 1, bottom + 1, top + kMaxShownHeight - 1});
-    std::string art = "  columns " + std::to_string(left) + ".." + std::to_string(right) + ", rows "
-        + std::to_string(top) + ".." + std::to_string(bottom) + " (expected | actual | differs)\n";
-    for (int y = top; y <= bottom; ++y) {
-        std::string e, a, d;
-        for (int x = left; x <= right; ++x) {
-            const bool same = expected.pixel(x, y) == actual.pixel(x, y);
-            e += letterOfColour(expected.pixel(x, y));
-            a += letterOfColour(actual.pixel(x, y));
-            d += same ? ' ' : 'X';
+    // Small pictures are shown whole, side by side.
+    std::string art;
+    if (expected.width() <= kMaxShownWidth && expected.height() <= kMaxShownHeight) {
+        art = "  expected | actual\n";
+        for (int y = 0; y < expected.height(); ++y) {
+            std::string e, a;
+            for (int x = 0; x < expected.width(); ++x) {
+                e += letterOfColour(expected.pixel(x, y));
+                a += letterOfColour(actual.pixel(x, y));
+            }
+            art += "  " + e + " | " + a + "\n";
         }
-        art.append("  ").append(e).append(" | ").append(a).append(" | ").append(d).append("\n");
     }
     return ::testing::AssertionFailure() << count << " pixels differ\n" << art << "first differences:\n" << listed;
 }
