@@ -1,14 +1,13 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 #include "dabwick/FileRoutines.h"
 #include "dabwick/FirstRunRecord.h"
 #include "dabwick/IniFile.h"
 #include "dabwick/ProgramPlaces.h"
-#include "dabwick/Prompts.h"
 #include "dabwick/Resources.h"
 #include "support/FileSizeLimit.h"
+#include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 using namespace dabwick;
@@ -176,31 +175,13 @@ TEST(ProgramPlaces, ExpandLongPathSpellsNamesAsStored)
     EXPECT_EQ(ProgramFolder("dabwick"), "");
 }
 
-namespace {
-
-class RecordingPrompts : public Prompts {
-public:
-    std::string caption;
-
-protected:
-    void warn(const std::string& c, const std::string&) override { caption = c; }
-    bool ask(const std::string& c, const std::string&) override
-    {
-        caption = c;
-        return true;
-    }
-    void notify(const std::string&) override {}
-};
-
-}  // namespace
-
 TEST(Prompts, EmptyCaptionsGetTheirDefaults)
 {
-    RecordingPrompts prompts;
+    ScriptedDialogs prompts;
+    prompts.yesNoAnswers = {true};
     prompts.ShowWarning("", "text");
-    EXPECT_EQ(prompts.caption, "Warning");
     prompts.AskYesNo("", "text");
-    EXPECT_EQ(prompts.caption, "Question");
     prompts.ShowWarning("Save error", "text");
-    EXPECT_EQ(prompts.caption, "Save error");
+    EXPECT_EQ(prompts.shown,
+        (std::vector<std::string> {"warning: Warning: text", "ask: Question", "warning: Save error: text"}));
 }
