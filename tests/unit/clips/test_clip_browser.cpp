@@ -1,10 +1,8 @@
 #include <gtest/gtest.h>
-
 #include <tuple>
 
-#include "dabwick/ClipPicture.h"
-
 #include "dabwick/ClipBrowser.h"
+#include "dabwick/ClipPicture.h"
 #include "dabwick/DrawingEngine.h"
 #include "dabwick/PictureDocument.h"
 #include "dabwick/Resources.h"
@@ -28,15 +26,10 @@ class ClipBrowserTest : public ::testing::Test {
 protected:
     ClipBrowserTest() { browser.setUserFolder(temp.path() + "Ann's folder/Dabwick/"); }
 
-    void writeClip(const std::string& path, const raster::Bitmap& clip)
-    {
-        const std::vector<std::uint8_t> bytes = raster::encodeBmp24(clip);
-        temp.write("Clips/" + path, std::string(bytes.begin(), bytes.end()));
-    }
     void makeCategory(const std::string& name, int count, const raster::Bitmap& clip = kClip)
     {
         for (int i = 1; i <= count; ++i)
-            writeClip(name + "/c" + (i < 10 ? "0" : "") + std::to_string(i) + ".dwc", clip);
+            temp.writeBitmap("Clips/" + name + "/c" + (i < 10 ? "0" : "") + std::to_string(i) + ".dwc", clip);
         browser.cbclipsChange(name);
     }
     std::string captions() const
@@ -50,8 +43,8 @@ protected:
     TempFolder temp;
     ScriptedDialogs dialogs;
     PictureDocument doc;
-    DrawingEngine engine{doc};
-    ClipBrowser browser{engine, builtInResources(), dialogs, temp.path()};
+    DrawingEngine engine {doc};
+    ClipBrowser browser {engine, builtInResources(), dialogs, temp.path()};
 };
 
 TEST_F(ClipBrowserTest, PagesFiveAtATime)
@@ -78,13 +71,14 @@ TEST_F(ClipBrowserTest, PagesFiveAtATime)
     for (int page = 1; page < 13; ++page)
         browser.BitBtn2Click();
     EXPECT_EQ(browser.pageSlots()[0].picture, *raster::readBmp(builtInResources().find("text61", "clip")->bytes).value);
-    EXPECT_EQ(std::pair(browser.slotCursor(1), browser.slotCursor(2)), std::pair(CursorSlot::kHand, CursorSlot::kDelete));
+    EXPECT_EQ(
+        std::pair(browser.slotCursor(1), browser.slotCursor(2)), std::pair(CursorSlot::kHand, CursorSlot::kDelete));
 }
 
 TEST_F(ClipBrowserTest, FolderFailuresShowEmptySlotsOrAreReported)
 {
-    writeClip("Odd/a small.dwc", raster::Bitmap(32, 32));
-    writeClip("Odd/b good.dwc", kClip);
+    temp.writeBitmap("Clips/Odd/a small.dwc", raster::Bitmap(32, 32));
+    temp.writeBitmap("Clips/Odd/b good.dwc", kClip);
     temp.write("Clips/Odd/c note.txt", "not a clip");
     browser.cbclipsChange("odd");  // typed, in another case
     EXPECT_EQ(captions(), "ECEEE");
@@ -122,7 +116,8 @@ TEST_F(ClipBrowserTest, SelectingAndTurningWorkOnTheComposedClip)
     }
     browser.clipClick(3);
     browser.btnflipudClick();
-    EXPECT_BITMAP_EQ(bigClip({"MMMM", "M..M", "MM.M", "MMMM"}), engine.Mainclip()) << "its black corner to the bottom left";
+    EXPECT_BITMAP_EQ(bigClip({"MMMM", "M..M", "MM.M", "MMMM"}), engine.Mainclip())
+        << "its black corner to the bottom left";
 
     makeCategory("Turns", 1);
     browser.clipClick(1);
@@ -143,6 +138,6 @@ TEST_F(ClipBrowserTest, SelectingAndTurningWorkOnTheComposedClip)
 
 TEST(ClipPicture, OnlyASixtyFourBySixtyFourPictureIsAClip)
 {
-    for (const auto& [width, height, valid] : {std::tuple{64, 64, true}, {64, 32, false}, {32, 64, false}})
+    for (const auto& [width, height, valid] : {std::tuple {64, 64, true}, {64, 32, false}, {32, 64, false}})
         EXPECT_EQ(ClipIsValid(raster::Bitmap(width, height, raster::kWhite)), valid) << width << "x" << height;
 }

@@ -2,7 +2,6 @@
 
 #include "dabwick/ClipMaker.h"
 #include "dabwick/ClipManager.h"
-#include "raster/BmpCodec.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -11,12 +10,11 @@ using namespace dabwick;
 namespace {
 
 // A clip of the given size: red background, a black pixel at (1, 1).
-std::string clipFile(int side)
+raster::Bitmap clipOfSide(int side)
 {
     raster::Bitmap clip(side, side, raster::Colour::rgb(255, 0, 0));
     clip.setPixel(1, 1, raster::kBlack);
-    const std::vector<std::uint8_t> bytes = raster::encodeBmp24(clip);
-    return std::string(bytes.begin(), bytes.end());
+    return clip;
 }
 
 class ClipManagerTest : public ::testing::Test {
@@ -33,8 +31,8 @@ protected:
 
 TEST_F(ClipManagerTest, ListsEveryClipFileInOrderWithItsLastFourCharactersCut)
 {
-    temp.write("user's clips/boat.dwc", clipFile(64));
-    temp.write("user's clips/Apple.DWC", clipFile(32));
+    temp.writeBitmap("user's clips/boat.dwc", clipOfSide(64));
+    temp.writeBitmap("user's clips/Apple.DWC", clipOfSide(32));
     temp.write("user's clips/cat.dwcx", "no bitmap");
     temp.write("user's clips/notes.txt", "not a clip");
     manager.RefreshClipList();
@@ -55,7 +53,7 @@ TEST_F(ClipManagerTest, ListsEveryClipFileInOrderWithItsLastFourCharactersCut)
 
 TEST_F(ClipManagerTest, EachOpenerPreparesTheMaker)
 {
-    temp.write("user's clips/Fox.dwc", clipFile(64));
+    temp.writeBitmap("user's clips/Fox.dwc", clipOfSide(64));
     manager.RefreshClipList();
 
     ASSERT_TRUE(manager.btnCopyClick(maker, dialogs));
@@ -76,7 +74,7 @@ TEST_F(ClipManagerTest, EachOpenerPreparesTheMaker)
 
 TEST_F(ClipManagerTest, DeletingTheLastClipAsksAndLeavesItsPreview)
 {
-    temp.write("user's clips/Fox.dwc", clipFile(64));
+    temp.writeBitmap("user's clips/Fox.dwc", clipOfSide(64));
     manager.RefreshClipList();
     dialogs.yesNoAnswers = {false, true};
 

@@ -1,13 +1,11 @@
-#include <gtest/gtest.h>
-
 #include <filesystem>
+#include <gtest/gtest.h>
 
 #include "dabwick/FirstRunRecord.h"
 #include "dabwick/PictureChooser.h"
 #include "dabwick/PictureDocument.h"
 #include "dabwick/PictureLoader.h"
 #include "dabwick/PictureSaver.h"
-#include "raster/BmpCodec.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
@@ -16,15 +14,10 @@ using raster::Colour;
 
 namespace {
 
-void writeBmp(const TempFolder& temp, const std::string& relative, const raster::Bitmap& picture)
-{
-    const std::vector<std::uint8_t> bytes = raster::encodeBmp24(picture);
-    temp.write(relative, std::string(bytes.begin(), bytes.end()));
-}
-
 class LoaderTest : public ::testing::Test {
 protected:
-    LoaderTest() : loader(doc, dialogs)
+    LoaderTest()
+        : loader(doc, dialogs)
     {
         doc.history.setHistoryFlag();
         doc.StartNewDrawing();
@@ -42,7 +35,7 @@ TEST_F(LoaderTest, AColouredPageLoadsAsPureLineArt)
     raster::Bitmap page(kPadWidth, kPadHeight, Colour(0x00FF00));
     page.setPixel(10, 10, raster::kBlack);
     page.setPixel(11, 10, Colour::rgb(1, 1, 1));
-    writeBmp(temp, "coloring pages/Frog.dwp", page);
+    temp.writeBitmap("coloring pages/Frog.dwp", page);
 
     ASSERT_EQ(loader.LoadPageFile(temp.path() + "coloring pages/Frog.dwp"), LoadOutcome::Loaded);
     EXPECT_EQ(doc.picture.pixel(10, 10), raster::kBlack);
@@ -63,13 +56,16 @@ TEST_F(LoaderTest, FilesOfTheWrongKindAreRefusedAndLeaveABlankPad)
         LoadOutcome outcome;
         const char* warning;
     };
-    const std::vector<std::uint8_t> page = raster::encodeBmp24(raster::Bitmap(kPadWidth, kPadHeight));
+    const std::string page = temp.read(temp.writeBitmap("page.bmp", raster::Bitmap(kPadWidth, kPadHeight)));
     const Case cases[] = {
-        {"Page as picture.dwb", std::string(page.begin(), page.end()), false, LoadOutcome::WrongSize, "warning: Invalid size error: NOTICE: "
-                                                                              "The picture selected has an invalid size "
-                                                                              "and can not be loaded!"},
-        {"Broken.dwp", "BM this is no picture", true, LoadOutcome::Unreadable, "warning: Picture error: The picture \"Broken\" can not be loaded:"},
-        {"Empty.dwb", "", false, LoadOutcome::Unreadable, "warning: Picture error: The picture \"Empty\" can not be loaded:"},
+        {"Page as picture.dwb", page, false, LoadOutcome::WrongSize,
+            "warning: Invalid size error: NOTICE: "
+            "The picture selected has an invalid size "
+            "and can not be loaded!"},
+        {"Broken.dwp", "BM this is no picture", true, LoadOutcome::Unreadable,
+            "warning: Picture error: The picture \"Broken\" can not be loaded:"},
+        {"Empty.dwb", "", false, LoadOutcome::Unreadable,
+            "warning: Picture error: The picture \"Empty\" can not be loaded:"},
     };
     for (const Case& c : cases) {
         doc.picture.setPixel(5, 5, raster::kBlack);
@@ -111,11 +107,12 @@ TEST_F(LoaderTest, ASavedPictureLoadsBackBothLayersPixelForPixel)
 TEST_F(LoaderTest, TheChooserSortsWithoutRegardToCaseAndDeletesWithTheCopy)
 {
     for (const char* name : {"zebra", "Boat", "apple"}) {
-        writeBmp(temp, std::string("pics/") + name + ".dwb", raster::Bitmap(kPadWidth, kPadHeight * 2, Colour(0xFF0000)));
+        temp.writeBitmap(
+            std::string("pics/") + name + ".dwb", raster::Bitmap(kPadWidth, kPadHeight * 2, Colour(0xFF0000)));
         temp.write(std::string("pics/") + name + ".bmp", "copy");
     }
     PictureChooser chooser(ChooserMode::ChildPictures, temp.path() + "pics/", "*.dwb*");
-    EXPECT_EQ(chooser.titles(), (std::vector<std::string>{"apple", "Boat", "zebra"}));
+    EXPECT_EQ(chooser.titles(), (std::vector<std::string> {"apple", "Boat", "zebra"}));
     ASSERT_TRUE(chooser.preview().has_value());
     EXPECT_EQ(chooser.preview()->pixel(0, 0), Colour(0xFF0000));
 
@@ -125,7 +122,7 @@ TEST_F(LoaderTest, TheChooserSortsWithoutRegardToCaseAndDeletesWithTheCopy)
     EXPECT_EQ(chooser.titles().size(), 3u) << "No keeps the picture";
     chooser.select(1);
     chooser.deleteSelected(dialogs);
-    EXPECT_EQ(chooser.titles(), (std::vector<std::string>{"apple", "zebra"}));
+    EXPECT_EQ(chooser.titles(), (std::vector<std::string> {"apple", "zebra"}));
     EXPECT_FALSE(temp.exists("pics/Boat.bmp"));
     chooser.deleteSelected(dialogs);
     chooser.deleteSelected(dialogs);
@@ -135,7 +132,7 @@ TEST_F(LoaderTest, TheChooserSortsWithoutRegardToCaseAndDeletesWithTheCopy)
     EXPECT_EQ(dialogs.shown.front(), "ask: Delete file");
 
     // A page-sized picture has no preview among the child's pictures.
-    writeBmp(temp, "pics/small.dwb", raster::Bitmap(kPadWidth, kPadHeight));
+    temp.writeBitmap("pics/small.dwb", raster::Bitmap(kPadWidth, kPadHeight));
     chooser.reread();
     EXPECT_FALSE(chooser.preview().has_value());
 }

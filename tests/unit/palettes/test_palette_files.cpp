@@ -9,18 +9,12 @@
 #include "dabwick/Palettes.h"
 #include "dabwick/Resources.h"
 #include "raster/Blit.h"
-#include "raster/BmpCodec.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempFolder.h"
 
 using namespace dabwick;
 
 namespace {
-
-std::string asText(const std::vector<std::uint8_t>& bytes)
-{
-    return std::string(bytes.begin(), bytes.end());
-}
 
 std::string resourceText(const std::string& name, const std::string& type)
 {
@@ -29,9 +23,9 @@ std::string resourceText(const std::string& name, const std::string& type)
 }
 
 // A palette of one colour all over, so where it lands on the strip is plain to see.
-std::string paletteFile(int width, int height, raster::Colour colour)
+void writePalette(const TempFolder& temp, const std::string& name, int width, int height, raster::Colour colour)
 {
-    return asText(raster::encodeBmp24(raster::Bitmap(width, height, colour)));
+    temp.writeBitmap(std::string(kPaletteFolder) + name, raster::Bitmap(width, height, colour));
 }
 
 raster::Bitmap paletteAreaOf(const PaletteStrip& strip)
@@ -132,7 +126,7 @@ TEST_F(PaletteChoice, UserBitmapOfPaletteSizeIsListedAndShown)
 {
     const raster::Bitmap atStart = strip.image();
     const raster::Colour teal = raster::Colour::rgb(20, 160, 150);
-    temp.write(std::string(kPaletteFolder) + "My colours.DWL", paletteFile(90, 390, teal));
+    writePalette(temp, "My colours.DWL", 90, 390, teal);
     const std::vector<std::string> listed = ListPalettes(temp.path());
     EXPECT_NE(std::find(listed.begin(), listed.end(), "My colours"), listed.end());
 
@@ -147,9 +141,9 @@ TEST_F(PaletteChoice, UserBitmapOfPaletteSizeIsListedAndShown)
 TEST_F(PaletteChoice, ChoicesThatShowNothingLeaveTheStripAsItWas)
 {
     const raster::Colour red = raster::Colour::rgb(200, 0, 0);
-    temp.write(std::string(kPaletteFolder) + "Red.dwl", paletteFile(90, 390, red));
-    temp.write(std::string(kPaletteFolder) + "Wide.dwl", paletteFile(91, 390, raster::Colour::rgb(1, 2, 3)));
-    temp.write(std::string(kPaletteFolder) + "Short.dwl", paletteFile(90, 389, raster::Colour::rgb(1, 2, 3)));
+    writePalette(temp, "Red.dwl", 90, 390, red);
+    writePalette(temp, "Wide.dwl", 91, 390, raster::Colour::rgb(1, 2, 3));
+    writePalette(temp, "Short.dwl", 90, 389, raster::Colour::rgb(1, 2, 3));
     ASSERT_TRUE(choose("Red"));
     const raster::Bitmap shown = strip.image();
 

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <unistd.h>
 
+#include "raster/BmpCodec.h"
+
 namespace fs = std::filesystem;
 
 TempFolder::TempFolder()
@@ -33,6 +35,12 @@ std::string TempFolder::write(const std::string& relative, const std::string& co
     fs::create_directories(full.parent_path());
     std::ofstream(full, std::ios::binary) << content;
     return full.string();
+}
+
+std::string TempFolder::writeBitmap(const std::string& relative, const raster::Bitmap& picture) const
+{
+    const std::vector<std::uint8_t> bytes = raster::encodeBmp24(picture);
+    return write(relative, std::string(bytes.begin(), bytes.end()));
 }
 
 std::string TempFolder::read(const std::string& relative) const
