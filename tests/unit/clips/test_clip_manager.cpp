@@ -87,11 +87,3 @@ TEST_F(ClipManagerTest, DeletingTheLastClipAsksAndLeavesItsPreview)
     EXPECT_FALSE(manager.haveClips());
     EXPECT_EQ(manager.preview().pixel(1, 1), raster::kBlack);
 }
-
-TEST_F(ClipManagerTest, AMissingFolderListsNothing)
-{
-    manager.setFolder(temp.path() + "nobody's clips/");
-    manager.RefreshClipList();
-    EXPECT_FALSE(manager.haveClips());
-    EXPECT_FALSE(manager.selected());
-}
