@@ -2,7 +2,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -75,7 +74,7 @@ bool ModalDriver::finished() const
     return state_->steps.empty();
 }
 
-ModalDriver& ModalDriver::then(std::function<void(QWidget*)> act)
+ModalDriver& ModalDriver::run(std::function<void(QWidget*)> act)
 {
     state_->steps.push_back(std::move(act));
     if (state_->steps.size() == 1)
@@ -85,7 +84,7 @@ ModalDriver& ModalDriver::then(std::function<void(QWidget*)> act)
 
 ModalDriver& ModalDriver::click(const QString& caption)
 {
-    return then([caption](QWidget* window) {
+    return run([caption](QWidget* window) {
         if (QAbstractButton* button = buttonCaptioned(window, caption))
             button->click();
         else
@@ -95,7 +94,7 @@ ModalDriver& ModalDriver::click(const QString& caption)
 
 ModalDriver& ModalDriver::type(const QString& text, const QString& caption)
 {
-    return then([text, caption](QWidget* window) {
+    return run([text, caption](QWidget* window) {
         if (auto* edit = window->findChild<QLineEdit*>())
             edit->setText(text);
         if (QAbstractButton* button = buttonCaptioned(window, caption))
@@ -103,16 +102,7 @@ ModalDriver& ModalDriver::type(const QString& text, const QString& caption)
     });
 }
 
-ModalDriver& ModalDriver::pressEnter()
-{
-    return then([](QWidget* window) {
-        QWidget* target = window->focusWidget() ? window->focusWidget() : window;
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-        QApplication::sendEvent(target, &press);
-    });
-}
-
 ModalDriver& ModalDriver::close()
 {
-    return then([](QWidget* window) { window->close(); });
+    return run([](QWidget* window) { window->close(); });
 }

@@ -21,10 +21,10 @@ public:
     ModalDriver& click(const QString& caption);
     // Types into the first line edit of the next modal window, then clicks the button.
     ModalDriver& type(const QString& text, const QString& caption);
-    // Presses Enter in the next modal window, answering with its default button.
-    ModalDriver& pressEnter();
     // Closes the next modal window with its window button.
     ModalDriver& close();
+    // Runs `act` on the next modal window.
+    ModalDriver& run(std::function<void(QWidget*)> act);
 
     // "title | text" of every modal window answered so far.
     const QStringList& seen() const;
@@ -33,7 +33,6 @@ public:
 private:
     struct State;
     static void poll(const std::weak_ptr<State>& weak, int delay);
-    ModalDriver& then(std::function<void(QWidget*)> act);
 
     std::shared_ptr<State> state_;
 };
