@@ -1,9 +1,13 @@
-// The main window: the document buttons, the pad's mouse handling and the save questions of "Draw" and
-// closing, driven through the real dialogs and message boxes.
+// The main window: the document buttons, the pad's mouse handling, the save questions of "Draw" and
+// closing, Print and Play, driven through the real dialogs and message boxes.
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -15,16 +19,21 @@
 #include "ui/ClipPanel.h"
 #include "ui/ClipView.h"
 #include "ui/ColourBar.h"
+#include "ui/QueuedMusic.h"
 #include "ui/SaveQuestions.h"
 #include "ui/TEnhCombo.h"
 #include "ui/TFMdraw.h"
+#include "ui/Tfmanimator.h"
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
+#include "ui/Tfmprintmessage.h"
+#include "ui/Tfmprogress.h"
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
+    QueuedMusic music;  // no tune file: silent
     std::unique_ptr<TestProgram> program;
     std::unique_ptr<TFMdraw> window;
 
@@ -136,8 +145,8 @@ private slots:
         QCOMPARE(firstCutLine(&patterns), QString());
     }
 
-    // The clip tool from its button to a stamp; stamping itself is tested on the logic.
-    void theClipToolSelectsAndStamps()
+    // The clip tool's browser and pad; stamping is tested on the logic and end to end.
+    void theClipToolSelectsAndChosenAgainSelectsNothing()
     {
         ClipPanel* panel = window->clipPanel;
         panel->BuildClipCatalogue({program->context.resources, program->context.record, program->temp.path()});
@@ -150,11 +159,71 @@ private slots:
         QCOMPARE(panel->panselected->text(), QString());  // "None" before
         QTest::mouseMove(window->IMpad, {200, 150});
         QCOMPARE(window->IMpad->cursor().shape(), Qt::BlankCursor);
-        QTest::mouseClick(window->IMpad, Qt::LeftButton, {}, {200, 150});
-        QVERIFY(window->btnsave->isEnabled());
         window->crayonbutton->click();
         window->btnclip->click();  // chosen again: nothing selected
         QCOMPARE(panel->panselected->text(), QString("None"));
+    }
+
+    // One portrait sheet even on a landscape printer, the wait window gone with its bar full, and
+    // the window given back enabled with the normal cursor. What the sheet says and where is
+    // tested on the logic and through a real print queue.
+    void printGivesOnePortraitSheetAndTheWindowBack()
+    {
+        Tfmprintmessage message;
+        window->setPrintMessage(&message);
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath("sheet.pdf");
+        window->setPrinterSource([pdf] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFileName(pdf);
+            printer->setPageSize(QPageSize(QPageSize::Letter));
+            printer->setPageOrientation(QPageLayout::Landscape);
+            return printer;
+        });
+        stroke(5);
+        ModalDriver driver;
+        driver.click("Yes");
+        window->btnprint->click();
+
+        QVERIFY(driver.finished());
+        QVERIFY(!message.isVisible() && message.pbprint->value() == 100);
+        QVERIFY(window->isEnabled() && QGuiApplication::overrideCursor() == nullptr);
+        QFile sheet(pdf);
+        QVERIFY(sheet.open(QIODevice::ReadOnly));
+        const QByteArray bytes = sheet.readAll();
+        QVERIFY2(bytes.contains("/Count 1") && bytes.contains("/MediaBox [0 0 612.000000 792.000000]"),
+            "one portrait sheet");
+        window->setPrintMessage(nullptr);
+    }
+
+    // Play refuses a picture without colour before any window, and Abort shows no player; either
+    // way the main window comes back as it went.
+    void playRefusesAPictureWithoutColourAndAbortShowsNoPlayer()
+    {
+        window->setAnimationWindows(
+            new Tfmprogress(program->prompts, window.get()), new Tfmanimator(music, window.get()));
+        const struct {
+            raster::Colour pixel;
+            const char* button;
+            const char* shown;
+        } rows[] = {
+            {raster::kBlack, "OK",
+                "Animation error | This picture has not been colored! To show an\nanimated picture, you must first "
+                "color it before\nclicking the play button."},
+            {raster::Colour::rgb(0, 0, 1), "Abort", "Animator | Preparing picture."},
+        };
+        for (const auto& row : rows) {
+            window->document().picture.setPixel(5, 5, row.pixel);
+            const raster::Bitmap before = window->document().picture;
+            ModalDriver driver;
+            driver.click(row.button);
+            window->SpeedButton2->click();
+            QVERIFY(driver.finished());
+            QCOMPARE(driver.seen(), QStringList {row.shown});
+            QVERIFY(window->isVisible() && window->isEnabled() && !window->document().skipReset);
+            QVERIFY(window->document().picture == before);
+        }
+        QVERIFY(!program->temp.exists("Ann's folder/Dabwick/Dw Player.ini"));
     }
 };
 
