@@ -173,35 +173,15 @@ private slots:
         box.hidePopup();
     }
 
-    // The clip maker's colour buttons: the face in its colour, the caption pushed in when pressed,
-    // and a double click counted as a second click.
+    // The clip maker's colour buttons: the face in its colour, and a double click counted as a
+    // second click.
     void colourButtonPaintsItsFaceAndCountsEveryClick()
     {
         TColorBtn button("X");
         button.resize(40, 30);
-        button.setButtonColor(Qt::white);
+        button.setButtonColor(QColor(200, 40, 40));
         button.show();
         QVERIFY(QTest::qWaitForWindowExposed(&button));
-        QCOMPARE(button.grab().toImage().pixelColor(6, 6), QColor(Qt::white));
-
-        // The caption's dark pixels, inside the frames.
-        const auto captionBox = [&button] {
-            const QImage image = button.grab().toImage();
-            QRect box;
-            for (int y = 5; y < image.height() - 5; ++y) {
-                for (int x = 5; x < image.width() - 5; ++x) {
-                    if (qGray(image.pixel(x, y)) < 128)
-                        box |= QRect(x, y, 1, 1);
-                }
-            }
-            return box;
-        };
-        const QRect up = captionBox();
-        QVERIFY(!up.isEmpty());
-        button.setDown(true);
-        QCOMPARE(captionBox(), up.translated(1, 1));
-        button.setDown(false);
-        button.setButtonColor(QColor(200, 40, 40));
         QCOMPARE(button.grab().toImage().pixelColor(6, 6), QColor(200, 40, 40));
 
         QSignalSpy clicks(&button, &QPushButton::clicked);

@@ -13,8 +13,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
-#include <cstring>
-#include <span>
 
 #include "support/ModalDriver.h"
 #include "support/TextFit.h"
@@ -47,11 +45,6 @@ TFmInstructions::PrinterSource pdfPrinter(const QString& path)
     };
 }
 
-std::span<const std::uint8_t> bytes(const char* text)
-{
-    return {reinterpret_cast<const std::uint8_t*>(text), std::strlen(text)};
-}
-
 }  // namespace
 
 class TestInstructions : public QObject {
@@ -60,7 +53,6 @@ private slots:
     void everyTabShowsItsOwnIllustratedPageUnderTheHand();
     void pagingWrapsRound();
     void theTitleSaysGettingStartedUntilThePageChangesAndOutlivesClosing();
-    void missingPageLeavesTheShownPage();
     void theSizeStaysBetweenItsLimitsWithEveryTabReadable();
     void printPageAsksFirstAndNeedsAPrinter();
     void answeringYesPrintsTheWholePagePortrait();
@@ -131,26 +123,6 @@ void TestInstructions::theTitleSaysGettingStartedUntilThePageChangesAndOutlivesC
     QCOMPARE(titles, (QStringList {"Getting started", "Getting started", window.tab(5)->text()}));
     QCOMPARE(window.tabIndex(), 5);
     QVERIFY(pageText(window).startsWith(headingOf(window.tab(5))));
-}
-
-void TestInstructions::missingPageLeavesTheShownPage()
-{
-    const dabwick::Resource entries[] = {
-        {"inst0", "RTF", bytes("<h1>FIRST</h1>")},
-        {"inst2", "RTF", bytes("<h1>THIRD</h1>")},
-    };
-    const dabwick::ResourceTable table(entries);
-    TFmInstructions window(prompts_, nullptr, table);
-    window.show();
-    QCOMPARE(pageText(window), QString("FIRST"));
-
-    window.tab(1)->click();
-    QCOMPARE(window.paninstructions->text(), window.tab(1)->text());
-    QCOMPARE(pageText(window), QString("FIRST"));
-    window.btnForward->click();
-    QCOMPARE(pageText(window), QString("THIRD"));
-    window.btnForward->click();
-    QCOMPARE(pageText(window), QString("THIRD"));
 }
 
 void TestInstructions::theSizeStaysBetweenItsLimitsWithEveryTabReadable()
