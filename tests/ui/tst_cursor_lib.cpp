@@ -56,7 +56,7 @@ void CursorLibTest::aMissingOrSpoiltCursorLeavesTheArrow()
     QCOMPARE(cursors.cursor(dabwick::CursorSlot::kHand).shape(), Qt::BitmapCursor);
     QCOMPARE(cursors.cursor(dabwick::CursorSlot::kHand).hotSpot(), QPoint(hand->bytes[0], hand->bytes[1]));
     for (int slot : {dabwick::CursorSlot::kDraw, dabwick::CursorSlot::kPen, dabwick::CursorSlot::kBrush,
-                     dabwick::CursorSlot::kCrayon})
+             dabwick::CursorSlot::kCrayon})
         QCOMPARE(cursors.cursor(slot).shape(), Qt::ArrowCursor);
 }
 

@@ -81,7 +81,10 @@ void TestInstructions::pagingWrapsRound()
         QAbstractButton* button;
         int expected;
     } steps[] = {
-        {0, window.btnBack, 14}, {14, window.btnForward, 0}, {5, window.btnBack, 4}, {9, window.btnFirst, 0},
+        {0, window.btnBack, 14},
+        {14, window.btnForward, 0},
+        {5, window.btnBack, 4},
+        {9, window.btnFirst, 0},
         {2, window.btnLast, 14},
     };
     for (const auto& step : steps) {

@@ -11,10 +11,10 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "dabwick/DataFolderContent.h"
 #include "support/ModalDriver.h"
 #include "support/TestProgram.h"
 #include "support/TextFit.h"
-#include "dabwick/DataFolderContent.h"
 #include "ui/BitmapView.h"
 #include "ui/ClipPanel.h"
 #include "ui/ClipView.h"
@@ -55,7 +55,7 @@ private slots:
         window = std::make_unique<TFMdraw>(program->context);
         // The dialogs belong to the window, as in the program.
         window->setSaveDialogs(new Tfmclearpict(window.get()), new TFmChecksave(window.get()),
-                               new Tfmwantsave(window.get()), new Tfmpictsave(window.get()), new Tfmnotsave(window.get()));
+            new Tfmwantsave(window.get()), new Tfmpictsave(window.get()), new Tfmnotsave(window.get()));
         window->setUserFolder(program->temp.makeFolder("Ann's folder/Dabwick"));
         window->document().history.setHistoryFlag();
         window->show();
@@ -73,7 +73,8 @@ private slots:
         ModalDriver cancel;
         cancel.click("Cancel");
         window->btnnew->click();
-        QCOMPARE(cancel.seen(), QStringList{"Save prompt | Do you want to save this picture before creating a new one?"});
+        QCOMPARE(
+            cancel.seen(), QStringList {"Save prompt | Do you want to save this picture before creating a new one?"});
         QCOMPARE(window->document().picture.pixel(5, 5), raster::kBlack);
 
         ModalDriver no;
@@ -98,9 +99,10 @@ private slots:
         QVERIFY(!window->close());
         QVERIFY(driver.finished() && window->isVisible() && window->document().changed);
         QCOMPARE(driver.seen().first(), QString("Save prompt | Do you want to save your picture before you quit?"));
-        QCOMPARE(driver.seen().at(2), QString("Save picture | You aready have a picture saved under the name / \"BOAT\" / "
-                                              "To replace the saved picture with this picture click (Replace) / "
-                                              "To select a different name for this picture click (Cancel)"));
+        QCOMPARE(driver.seen().at(2),
+            QString("Save picture | You aready have a picture saved under the name / \"BOAT\" / "
+                    "To replace the saved picture with this picture click (Replace) / "
+                    "To select a different name for this picture click (Cancel)"));
         QCOMPARE(program->temp.read("Ann's folder/Dabwick/Boat.dwb"), std::string("old"));
     }
 
@@ -112,8 +114,8 @@ private slots:
             QTest::mousePress(window->IMpad, Qt::LeftButton, {}, at);
             QTest::mouseRelease(window->IMpad, Qt::LeftButton, {}, at);
         }
-        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(300, 200), window->IMpad->mapToGlobal(QPointF(300, 200)),
-                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(300, 200),
+            window->IMpad->mapToGlobal(QPointF(300, 200)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(window->IMpad, &second);
         QTest::mouseRelease(window->IMpad, Qt::LeftButton, {}, {300, 200});
         QCOMPARE(window->document().picture.pixel(300, 200), raster::kBlack);
@@ -154,7 +156,8 @@ private slots:
         QCOMPARE(panel->cbclips->currentText(), QString("<Text>"));
         panel->cbclips->setCurrentIndex(10);
         QTest::keyClick(panel->cbclips, Qt::Key_Down);  // picks "Shapes", shown from its first letter
-        QCOMPARE(std::pair(panel->clip[0]->toolTip(), panel->cbclips->lineEdit()->cursorPosition()), std::pair(QString("Arrow"), 0));
+        QCOMPARE(std::pair(panel->clip[0]->toolTip(), panel->cbclips->lineEdit()->cursorPosition()),
+            std::pair(QString("Arrow"), 0));
         QTest::mouseClick(panel->clip[0], Qt::LeftButton);
         QCOMPARE(panel->panselected->text(), QString());  // "None" before
         QTest::mouseMove(window->IMpad, {200, 150});

@@ -13,9 +13,9 @@
 #include "support/SoundFile.h"
 #include "support/TestProgram.h"
 #include "support/TextFit.h"
+#include "ui/BitmapView.h"
 #include "ui/NameBox.h"
 #include "ui/TAboutBox.h"
-#include "ui/BitmapView.h"
 #include "ui/TFMdraw.h"
 #include "ui/TFmName.h"
 
@@ -42,8 +42,9 @@ class NameScreenTest : public QObject {
         signIn("Kim");
         QVERIFY(driver.finished());
         QVERIFY(driver.seen().at(0).startsWith("New user | Hi Kim!"));
-        QCOMPARE(driver.seen().at(1), QString("Dabwick | Sorry, there was an error in creating your folder.  This process "
-                                              "could not be completed.  This program will now terminate!"));
+        QCOMPARE(driver.seen().at(1),
+            QString("Dabwick | Sorry, there was an error in creating your folder.  This process "
+                    "could not be completed.  This program will now terminate!"));
         QVERIFY(!main->isVisible());
     }
 
@@ -101,7 +102,7 @@ private slots:
         const TempFolder sound;
         program->context.music = {platform::kSystemSoundFont, "file", sound.path() + "early.raw"};
         screen = std::make_unique<TFmName>(program->context, *main);
-        dabwick::DataFolderContent{program->context.resources, program->context.record, program->temp.path()}
+        dabwick::DataFolderContent {program->context.resources, program->context.record, program->temp.path()}
             .ExtractMusicFiles();
         screen->show();
         screen->close();
@@ -116,8 +117,8 @@ private slots:
 
     void forbiddenCharactersNeverReachTheNameBox()
     {
-        const std::string fromCommandLine =
-            dabwick::GetSwitchValue(dabwick::BuildCommandLine({"/Uabc%s..%s..%setc"}), 'U');
+        const std::string fromCommandLine
+            = dabwick::GetSwitchValue(dabwick::BuildCommandLine({"/Uabc%s..%s..%setc"}), 'U');
         screen->bringNamePanelIntoView(fromCommandLine);
         QCOMPARE(screen->edname->text(), QString("abcetc"));
 
@@ -144,8 +145,9 @@ private slots:
             QString shown;
         } rows[] = {
             {QString(20, ' '), "OK", "Dabwick | You must enter your name to continue!"},
-            {"Zoe", "No", "New user | Hi Zoe!\n\nYou do not have a folder. Anyone who uses Dabwick\n"
-                          "must have a folder. Do you want me to create one for you?"},
+            {"Zoe", "No",
+                "New user | Hi Zoe!\n\nYou do not have a folder. Anyone who uses Dabwick\n"
+                "must have a folder. Do you want me to create one for you?"},
         };
         for (const auto& row : rows) {
             ModalDriver driver;

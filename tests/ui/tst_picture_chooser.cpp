@@ -37,7 +37,8 @@ private slots:
     void anEmptyListOffersOnlyCancel()
     {
         Tfmdwchoices window(program->prompts, nullptr);
-        dabwick::PictureChooser chooser(dabwick::ChooserMode::ChildPictures, program->temp.makeFolder("pics"), "*.dwb*");
+        dabwick::PictureChooser chooser(
+            dabwick::ChooserMode::ChildPictures, program->temp.makeFolder("pics"), "*.dwb*");
         const auto onlyCancel = [&] {
             return !window.okButton->isEnabled() && !window.btnremove->isEnabled() && window.impreview->isHidden();
         };
@@ -70,7 +71,7 @@ private slots:
     {
         auto main = std::make_unique<TFMdraw>(program->context);
         main->setSaveDialogs(new Tfmclearpict(main.get()), new TFmChecksave(main.get()), new Tfmwantsave(main.get()),
-                             new Tfmpictsave(main.get()), new Tfmnotsave(main.get()));
+            new Tfmpictsave(main.get()), new Tfmnotsave(main.get()));
         main->setPictureChooser(new Tfmdwchoices(program->prompts, main.get()));
         main->setUserFolder(program->temp.makeFolder("Ann's folder/Dabwick"));
         return main;
@@ -123,7 +124,8 @@ private slots:
         driver.click("Yes").click("Cancel");
         main.btnload->click();
         QVERIFY(driver.finished());
-        QCOMPARE(driver.seen().first(), QString("Save prompt | Do you want to save this picture before loading a new one?"));
+        QCOMPARE(
+            driver.seen().first(), QString("Save prompt | Do you want to save this picture before loading a new one?"));
         QCOMPARE(main.document().picture.pixel(1, 1), raster::kBlack);
         QVERIFY(main.document().changed);
 

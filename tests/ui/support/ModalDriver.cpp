@@ -62,7 +62,10 @@ void ModalDriver::poll(const std::weak_ptr<State>& weak, int delay)
     });
 }
 
-ModalDriver::ModalDriver() : state_(std::make_shared<State>()) {}
+ModalDriver::ModalDriver()
+    : state_(std::make_shared<State>())
+{
+}
 
 const QStringList& ModalDriver::seen() const
 {

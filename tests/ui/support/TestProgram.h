@@ -13,8 +13,8 @@ struct TestProgram {
     TempFolder temp;
     TempFolder config;  // the user's configuration folder, apart from the data
     MessageBoxPrompts prompts;
-    ProgramContext context{placesIn(temp, config), dabwick::FirstRunRecord(temp.path() + "dabwick.qy", temp.path(), false),
-                           dabwick::builtInResources(), prompts};
+    ProgramContext context {placesIn(temp, config),
+        dabwick::FirstRunRecord(temp.path() + "dabwick.qy", temp.path(), false), dabwick::builtInResources(), prompts};
 
     static dabwick::ProgramPlaces placesIn(const TempFolder& folder, const TempFolder& config)
     {

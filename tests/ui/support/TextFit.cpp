@@ -9,7 +9,10 @@ QString firstCutLine(const QWidget* window)
             continue;
         const int needed = label->fontMetrics().horizontalAdvance(label->text());
         if (needed > label->contentsRect().width())
-            return QString("\"%1\" needs %2 pixels of %3").arg(label->text()).arg(needed).arg(label->contentsRect().width());
+            return QString("\"%1\" needs %2 pixels of %3")
+                .arg(label->text())
+                .arg(needed)
+                .arg(label->contentsRect().width());
     }
     return {};
 }
