@@ -5,55 +5,31 @@
 using namespace dabwick;
 using raster::Colour;
 
-TEST_F(EngineTest, EveryButtonSetsItsToolCursorAndControls)
+// Colouring tools show the colour controls and the picker, drawing tools hide them; only the fill
+// has patterns, only the clip tool its panel, and only the replacer starts with the picker armed.
+TEST_F(EngineTest, EachButtonShowsTheControlsOfItsKindOfTool)
 {
-    struct Case {
-        ToolButton button;
-        Tool current;
-        Tool returnTo;
-        const char* caption;  // nullptr: size controls off
-        int cursor;
-        bool colourControls;
-        bool custom;
-        bool select;
-    };
-    const Case cases[] = {
-        {ToolButton::freehandbutton, Tool::tlFreehand, Tool::tlFreehand, "Pencil size = ", 2, false, false, false},
-        {ToolButton::btnerase, Tool::tlFreehand, Tool::tlEraser, "Eraser size = ", 7, false, false, false},
-        {ToolButton::LineButton, Tool::tlLine, Tool::tlLine, "Line width = ", 35, false, false, false},
-        {ToolButton::RectangleButton, Tool::tlRectangle, Tool::tlRectangle, "Border width = ", 33, false, false, false},
-        {ToolButton::EllipseButton, Tool::tlEllipse, Tool::tlEllipse, "Border width = ", 32, false, false, false},
-        {ToolButton::RoundRectButton, Tool::tlRoundRect, Tool::tlRoundRect, "Border width = ", 34, false, false, false},
-        {ToolButton::btnclip, Tool::tlClip, Tool::tlClip, nullptr, 21, false, false, false},
-        {ToolButton::crayonbutton, Tool::tlCrayon, Tool::tlCrayon, "Crayon size = ", 5, true, true, true},
-        {ToolButton::markerbutton, Tool::tlMarker, Tool::tlMarker, "Marker size = ", 6, true, true, true},
-        {ToolButton::fillbutton, Tool::tlFill, Tool::tlFill, nullptr, 8, true, true, true},
-        {ToolButton::btnreplace, Tool::tlReplace, Tool::tlReplace, nullptr, 11, true, true, true},
-    };
-    for (const Case& c : cases) {
-        engine.pressToolButton(c.button);
+    using enum ToolButton;
+    for (const ToolButton button : {freehandbutton, btnerase, LineButton, RectangleButton, EllipseButton,
+             RoundRectButton, btnclip, crayonbutton, markerbutton, fillbutton, btnreplace}) {
+        engine.pressToolButton(button);
         const ToolControls& shown = engine.controls();
-        EXPECT_EQ(engine.CurrentTool, c.current) << int(c.button);
-        EXPECT_EQ(engine.ReturnTool, c.returnTo) << int(c.button);
-        EXPECT_EQ(shown.sizeControlsEnabled, c.caption != nullptr) << int(c.button);
-        if (c.caption) {
-            EXPECT_EQ(shown.sizeCaption, c.caption);
-        }
-        EXPECT_EQ(shown.padCursor, c.cursor) << int(c.button);
-        EXPECT_EQ(shown.colourControlsVisible, c.colourControls) << int(c.button);
-        EXPECT_EQ(shown.customVisible, c.custom) << int(c.button);
-        EXPECT_EQ(shown.selectEnabled, c.select) << int(c.button);
-        EXPECT_EQ(shown.styleEnabled, c.button == ToolButton::fillbutton);
-        EXPECT_EQ(shown.clipPanelVisible, c.button == ToolButton::btnclip);
-        EXPECT_EQ(engine.PickArmed, c.button == ToolButton::btnreplace) << int(c.button);
+        const bool colouring
+            = button == crayonbutton || button == markerbutton || button == fillbutton || button == btnreplace;
+        EXPECT_EQ(shown.colourControlsVisible && shown.customVisible && shown.selectEnabled, colouring) << int(button);
+        EXPECT_EQ(shown.colourControlsVisible || shown.customVisible || shown.selectEnabled, colouring) << int(button);
+        EXPECT_EQ(shown.sizeControlsEnabled, button != btnclip && button != fillbutton && button != btnreplace);
+        EXPECT_EQ(shown.styleEnabled, button == fillbutton);
+        EXPECT_EQ(shown.clipPanelVisible, button == btnclip);
+        EXPECT_EQ(engine.PickArmed, button == btnreplace) << int(button);
     }
-    // The picker keeps the tool it came from and the controls as they were.
-    engine.pressToolButton(ToolButton::markerbutton);
-    engine.pressToolButton(ToolButton::btnselect);
-    EXPECT_EQ(engine.CurrentTool, Tool::tlPicker);
-    EXPECT_EQ(engine.ReturnTool, Tool::tlMarker);
+    // The eraser is the pencil drawing white; the picker keeps the tool it came from.
+    engine.pressToolButton(btnerase);
+    EXPECT_EQ(std::pair(engine.CurrentTool, engine.ReturnTool), std::pair(Tool::tlFreehand, Tool::tlEraser));
+    engine.pressToolButton(markerbutton);
+    engine.pressToolButton(btnselect);
+    EXPECT_EQ(std::pair(engine.CurrentTool, engine.ReturnTool), std::pair(Tool::tlPicker, Tool::tlMarker));
     EXPECT_TRUE(engine.PickArmed);
-    EXPECT_EQ(engine.controls().padCursor, 11);
 }
 
 TEST_F(EngineTest, SizesStepAndWrapBothWays)

@@ -3,7 +3,6 @@
 #include <set>
 
 #include "dabwick/OpeningAnimation.h"
-#include "dabwick/Regions.h"
 #include "dabwick/Resources.h"
 #include "raster/BmpCodec.h"
 
@@ -26,20 +25,6 @@ const dabwick::OpeningTable& table()
 }
 
 }  // namespace
-
-TEST(OpeningDrawing, HasOneTableEntryPerAreaInScanOrder)
-{
-    const std::vector<dabwick::Region> regions = dabwick::findRegions(drawing());
-    ASSERT_EQ(regions.size(), 752u);
-    for (std::size_t e = 0; e < regions.size(); ++e) {
-        EXPECT_EQ(table().seedX[e], regions[e].seed.x) << e;
-        EXPECT_EQ(table().seedY[e], regions[e].seed.y) << e;
-    }
-    for (int y = 0; y < drawing().height(); ++y) {
-        for (int x = 0; x < drawing().width(); ++x)
-            ASSERT_TRUE(drawing().pixel(x, y) == raster::kBlack || drawing().pixel(x, y) == raster::kWhite);
-    }
-}
 
 TEST(OpeningAnimation, ColoursEveryAreaExactlyOnceWithTheLastEntryLast)
 {

@@ -10,15 +10,6 @@
 // Numbers stored in a built-in resource's bytes, for checking file headers.
 namespace testsupport {
 
-// A PNG's numbers: four bytes, most significant first.
-inline std::uint32_t bigEndianAt(const dabwick::Resource& resource, std::size_t at)
-{
-    std::uint32_t value = 0;
-    for (std::size_t i = 0; i < 4; ++i)
-        value = value << 8 | resource.bytes[at + i];
-    return value;
-}
-
 // A bitmap file's numbers: `bytes` bytes, least significant first.
 inline std::uint32_t littleEndianAt(const dabwick::Resource& resource, std::size_t at, int bytes)
 {
