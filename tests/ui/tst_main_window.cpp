@@ -1,13 +1,9 @@
 // The main window: the document buttons, the pad's mouse handling, the save questions of "Draw" and
-// closing, Print and Play, driven through the real dialogs and message boxes.
+// closing, and Play, driven through the real dialogs and message boxes.
 #include <QApplication>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPrinter>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -27,7 +23,6 @@
 #include "ui/Tfmfillopt.h"
 #include "ui/Tfmnotsave.h"
 #include "ui/Tfmpictsave.h"
-#include "ui/Tfmprintmessage.h"
 #include "ui/Tfmprogress.h"
 
 class MainWindowTest : public QObject {
@@ -165,38 +160,6 @@ private slots:
         window->crayonbutton->click();
         window->btnclip->click();  // chosen again: nothing selected
         QCOMPARE(panel->panselected->text(), QString("None"));
-    }
-
-    // One portrait sheet even on a landscape printer, the wait window gone with its bar full, and
-    // the window given back enabled with the normal cursor. What the sheet says and where is
-    // tested on the logic and through a real print queue.
-    void printGivesOnePortraitSheetAndTheWindowBack()
-    {
-        Tfmprintmessage message;
-        window->setPrintMessage(&message);
-        QTemporaryDir folder;
-        const QString pdf = folder.filePath("sheet.pdf");
-        window->setPrinterSource([pdf] {
-            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-            printer->setOutputFileName(pdf);
-            printer->setPageSize(QPageSize(QPageSize::Letter));
-            printer->setPageOrientation(QPageLayout::Landscape);
-            return printer;
-        });
-        stroke(5);
-        ModalDriver driver;
-        driver.click("Yes");
-        window->btnprint->click();
-
-        QVERIFY(driver.finished());
-        QVERIFY(!message.isVisible() && message.pbprint->value() == 100);
-        QVERIFY(window->isEnabled() && QGuiApplication::overrideCursor() == nullptr);
-        QFile sheet(pdf);
-        QVERIFY(sheet.open(QIODevice::ReadOnly));
-        const QByteArray bytes = sheet.readAll();
-        QVERIFY2(bytes.contains("/Count 1") && bytes.contains("/MediaBox [0 0 612.000000 792.000000]"),
-            "one portrait sheet");
-        window->setPrintMessage(nullptr);
     }
 
     // Play refuses a picture without colour before any window, and Abort shows no player; either
