@@ -8,12 +8,6 @@ namespace {
 
 constexpr int kSquareSide = 20;
 
-std::vector<Reference>& registry()
-{
-    static std::vector<Reference> all;
-    return all;
-}
-
 }  // namespace
 
 raster::Bitmap openPage()
@@ -40,16 +34,6 @@ std::vector<raster::Point> squareSeeds()
             seeds.push_back({x, y});
     }
     return seeds;
-}
-
-Beside::Beside(std::string benchmark, std::string reference, std::string label)
-{
-    registry().push_back({std::move(benchmark), std::move(reference), std::move(label)});
-}
-
-const std::vector<Reference>& references()
-{
-    return registry();
 }
 
 }  // namespace bench

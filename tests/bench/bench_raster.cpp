@@ -3,16 +3,14 @@
 #include <benchmark/benchmark.h>
 
 // OpenCV's headers mix enumerations in arithmetic, which C++20 warns about; the warning is theirs.
-#include <opencv2/imgproc.hpp>
-
 #include <cstring>
 #include <functional>
+#include <opencv2/imgproc.hpp>
 #include <vector>
 
 #include "bench/BenchSupport.h"
 #include "raster/Blit.h"
 #include "raster/Brush.h"
-#include "raster/Figures.h"
 #include "raster/FloodFill.h"
 #include "unit/support/TestPictures.h"
 
@@ -35,40 +33,6 @@ void memcpyPicture(benchmark::State& state)
     }
 }
 BENCHMARK(memcpyPicture)->Name(bench::kMemcpyReference);
-
-void copyPicture(benchmark::State& state)
-{
-    const Bitmap source = bench::openPage();
-    Bitmap target(source.width(), source.height());
-    for (auto _ : state) {
-        copyBitmap(target, {0, 0}, source);
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(copyPicture)->Name("copy/picture");
-
-void wideLine(benchmark::State& state)
-{
-    Bitmap page = bench::openPage();
-    const Pen pen(kBlack, 100);
-    for (auto _ : state) {
-        drawLine(page, pen, {10, 20}, {650, 420});
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(wideLine)->Name("line/100 wide across");
-
-void largeEllipse(benchmark::State& state)
-{
-    Bitmap page = bench::openPage();
-    const Pen pen(kBlack, 10);
-    const Brush brush(kPaints[0], BrushStyle::Solid);
-    for (auto _ : state) {
-        drawEllipse(page, pen, brush, {10, 10}, {650, 434});
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(largeEllipse)->Name("ellipse/large filled");
 
 // The pages the fills run on, and the seeds that together fill all of each page's white.
 struct FillCase {
@@ -155,16 +119,5 @@ BENCHMARK_CAPTURE(fillBench, surfaceMaze, mazeCase, surfaceFill)->Name("surfaceF
 BENCHMARK_CAPTURE(fillBench, cvOpen, openCase, openCvFill)->Name("opencv floodFill/open");
 BENCHMARK_CAPTURE(fillBench, cvSquares, squaresCase, openCvFill)->Name("opencv floodFill/squares");
 BENCHMARK_CAPTURE(fillBench, cvMaze, mazeCase, openCvFill)->Name("opencv floodFill/maze");
-
-const bench::Beside kBeside[] = {
-    {"borderFill/open", "opencv floodFill/open", "OpenCV"},
-    {"borderFill/squares", "opencv floodFill/squares", "OpenCV"},
-    {"borderFill/maze", "opencv floodFill/maze", "OpenCV"},
-    {"borderFill/open diagonal cross", "opencv floodFill/open", "OpenCV"},
-    {"surfaceFill/open", "opencv floodFill/open", "OpenCV"},
-    {"surfaceFill/squares", "opencv floodFill/squares", "OpenCV"},
-    {"surfaceFill/maze", "opencv floodFill/maze", "OpenCV"},
-    {"surfaceFill/open diagonal cross", "opencv floodFill/open", "OpenCV"},
-};
 
 }  // namespace

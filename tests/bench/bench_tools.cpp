@@ -18,7 +18,7 @@ using dabwick::ToolButton;
 // A document whose picture and line art hold the squares page, and its engine with a tool.
 struct Pad {
     PictureDocument doc;
-    DrawingEngine engine{doc};
+    DrawingEngine engine {doc};
 
     Pad(ToolButton tool, int size)
     {
@@ -84,7 +84,7 @@ BENCHMARK(undoRecord)->Name("undo/record");
 void padFill(benchmark::State& state)
 {
     PictureDocument doc;
-    DrawingEngine engine{doc};
+    DrawingEngine engine {doc};
     engine.pressToolButton(ToolButton::fillbutton);
     int round = 0;
     for (auto _ : state) {
@@ -95,9 +95,5 @@ void padFill(benchmark::State& state)
     }
 }
 BENCHMARK(padFill)->Name("fill tool/open pad");
-
-const bench::Beside kBeside[] = {
-    {"fill tool/open pad", "opencv floodFill/open", "OpenCV"},
-};
 
 }  // namespace
