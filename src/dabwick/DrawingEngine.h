@@ -154,7 +154,6 @@ public:
     bool eraserDown() const { return downButton_ == ToolButton::btnerase; }
     const raster::Pen& padPen() const { return padPen_; }
     const raster::Brush& padBrush() const { return padBrush_; }
-    const raster::Pen& lineArtPen() const { return lineArtPen_; }
     int fillStyle() const { return FillStyle; }
 
     // Tool state.

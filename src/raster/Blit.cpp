@@ -60,25 +60,6 @@ Bitmap cropped(const Bitmap& source, Rect area)
     return result;
 }
 
-Rect drawStretched(Bitmap& target, Rect into, const Bitmap& source)
-{
-    const Rect onTarget = into.intersected(Rect::fromSize(target.width(), target.height()));
-    if (onTarget.empty() || source.empty())
-        return {};
-    const std::int64_t intoWidth = std::int64_t(into.right) - into.left;
-    const std::int64_t intoHeight = std::int64_t(into.bottom) - into.top;
-    for (int y = onTarget.top; y < onTarget.bottom; ++y) {
-        const int sy = int((std::int64_t(y) - into.top) * source.height() / intoHeight);
-        const std::uint8_t* from = source.row(sy);
-        std::uint8_t* to = target.row(y);
-        for (int x = onTarget.left; x < onTarget.right; ++x) {
-            const int sx = int((std::int64_t(x) - into.left) * source.width() / intoWidth);
-            std::memcpy(to + std::size_t(x) * 3, from + std::size_t(sx) * 3, 3);
-        }
-    }
-    return onTarget;
-}
-
 Rect drawTransparent(Bitmap& target, Point at, const Bitmap& source)
 {
     const std::optional<Placement> p = place(target, at, source, Rect::fromSize(source.width(), source.height()));

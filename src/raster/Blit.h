@@ -18,10 +18,6 @@ Rect copyRect(Bitmap& target, Point at, const Bitmap& source, Rect area);
 // A new bitmap holding the part of area that lies on source (empty when none does).
 Bitmap cropped(const Bitmap& source, Rect area);
 
-// Draws source scaled to fill the rectangle `into` of target, each target pixel taking the source
-// pixel under its position (nearest neighbour). Used for printing, where the picture grows.
-Rect drawStretched(Bitmap& target, Rect into, const Bitmap& source);
-
 // Copies source onto target at `at` except the pixels of the exact colour of source's bottom-left
 // pixel, which leave target as it was: clips are drawn this way over the picture.
 Rect drawTransparent(Bitmap& target, Point at, const Bitmap& source);

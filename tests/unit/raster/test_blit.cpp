@@ -66,48 +66,4 @@ TEST(Copy, AreaOffTheSourceKeepsTheRestInPlace)
     EXPECT_TRUE(cropped(source(), {5, 5, 9, 9}).empty());
 }
 
-TEST(Stretch, NearestPixelFillsTheRectangle)
-{
-    Bitmap b(5, 5);
-    EXPECT_EQ((Rect {0, 1, 4, 5}), drawStretched(b, {0, 1, 4, 5}, source()));
-    EXPECT_BITMAP_EQ(bitmapFromAscii({
-                         ".....",
-                         "rrgg.",
-                         "rrgg.",
-                         "bbyy.",
-                         "bbyy.",
-                     }),
-        b);
-    Bitmap clipped(3, 3);
-    drawStretched(clipped, {-2, -2, 4, 4}, source());
-    EXPECT_BITMAP_EQ(bitmapFromAscii({
-                         "rgg",
-                         "byy",
-                         "byy",
-                     }),
-        clipped);
-}
-
-// The bottom-left pixel names the colour that lets the picture show through.
-TEST(Transparent, BottomLeftColourLeavesTheTargetUnchanged)
-{
-    Bitmap b(4, 3, testsupport::colourOfLetter('c'));
-    drawTransparent(b, {1, 0},
-        bitmapFromAscii({
-            "M#.",
-            "#M.",
-            "MM#",
-        }));
-    EXPECT_BITMAP_EQ(bitmapFromAscii({
-                         "cc#.",
-                         "c#c.",
-                         "ccc#",
-                     }),
-        b);
-
-    Bitmap black(3, 2, testsupport::colourOfLetter('r'));
-    drawTransparent(black, {0, 0}, bitmapFromAscii({".#.", "#.M"}));
-    EXPECT_BITMAP_EQ(bitmapFromAscii({".r.", "r.M"}), black) << "a black corner makes black clear";
-}
-
 }  // namespace
