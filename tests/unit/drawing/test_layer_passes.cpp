@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <random>
 #include <string>
+#include <tuple>
 
 #include "dabwick/LayerPasses.h"
 
@@ -24,60 +25,41 @@ Bitmap randomPicture(std::mt19937& random, int width, int height, int blackPerce
     Bitmap bitmap(width, height);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x)
-            bitmap.setPixel(x, y, percent(random) < blackPercent ? raster::kBlack : Colour::rgb(pick(), pick(), pick()));
+            bitmap.setPixel(
+                x, y, percent(random) < blackPercent ? raster::kBlack : Colour::rgb(pick(), pick(), pick()));
     }
     return bitmap;
 }
 
-struct Case {
-    const char* name;
-    int blackPercent;
-    Rect area;
-};
-
-class LayerPasses : public testing::TestWithParam<Case> { };
-
-TEST_P(LayerPasses, AgreeWithThePerPixelRule)
+// Areas of every kind: whole, with odd edges, under one block of pixels, past the edges; pictures
+// mostly of lines and without any.
+TEST(LayerPasses, AgreeWithThePerPixelRule)
 {
-    const Case& c = GetParam();
+    const std::tuple<int, Rect> cases[] = {{30, {0, 0, 53, 9}}, {30, {3, 1, 50, 8}}, {50, {5, 2, 12, 3}},
+        {90, {1, 0, 52, 9}}, {0, {0, 0, 53, 9}}, {30, {-20, -5, 80, 20}}};
     std::mt19937 random(7);
-    const Bitmap lineArt = randomPicture(random, 53, 9, c.blackPercent);
-    const Bitmap before = randomPicture(random, 53, 9, 10);
-    const Rect area = c.area.intersected(Rect::fromSize(53, 9));
+    for (const auto& [blackPercent, areaAsked] : cases) {
+        const Bitmap lineArt = randomPicture(random, 53, 9, blackPercent);
+        const Bitmap before = randomPicture(random, 53, 9, 10);
+        const Rect area = areaAsked.intersected(Rect::fromSize(53, 9));
 
-    Bitmap restored = before;
-    dabwick::RestoreLineArt(restored, lineArt, c.area);
-    Bitmap lifted = before;
-    dabwick::LiftZeroChannels(lifted, c.area);
-    for (int y = 0; y < 9; ++y) {
-        for (int x = 0; x < 53; ++x) {
-            const Colour was = before.pixel(x, y);
-            const bool in = area.contains({x, y});
-            const Colour line = in && lineArt.pixel(x, y) == raster::kBlack ? raster::kBlack : was;
-            EXPECT_EQ(restored.pixel(x, y), line) << "restore at " << x << ", " << y;
-            const auto lift = [&](std::uint8_t v) { return std::uint8_t(in && v == 0 ? 1 : v); };
-            EXPECT_EQ(lifted.pixel(x, y), Colour::rgb(lift(was.red()), lift(was.green()), lift(was.blue())))
-                << "lift at " << x << ", " << y;
+        Bitmap restored = before;
+        dabwick::RestoreLineArt(restored, lineArt, areaAsked);
+        Bitmap lifted = before;
+        dabwick::LiftZeroChannels(lifted, areaAsked);
+        for (int y = 0; y < 9; ++y) {
+            for (int x = 0; x < 53; ++x) {
+                const Colour was = before.pixel(x, y);
+                const bool in = area.contains({x, y});
+                const Colour line = in && lineArt.pixel(x, y) == raster::kBlack ? raster::kBlack : was;
+                ASSERT_EQ(restored.pixel(x, y), line) << "restore at " << x << ", " << y;
+                const auto lift = [&](std::uint8_t v) { return std::uint8_t(in && v == 0 ? 1 : v); };
+                ASSERT_EQ(lifted.pixel(x, y), Colour::rgb(lift(was.red()), lift(was.green()), lift(was.blue())))
+                    << "lift at " << x << ", " << y;
+            }
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Areas, LayerPasses,
-                         testing::Values(Case {"whole", 30, {0, 0, 53, 9}}, Case {"odd edges", 30, {3, 1, 50, 8}},
-                                         Case {"under one block", 50, {5, 2, 12, 3}},
-                                         Case {"mostly lines", 90, {1, 0, 52, 9}},
-                                         Case {"no lines", 0, {0, 0, 53, 9}},
-                                         Case {"past the edges", 30, {-20, -5, 80, 20}}),
-                         [](const testing::TestParamInfo<Case>& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 ch = ch == ' ' ? '_' : ch;
-                             return name;
-                         });
-
-}  // namespace
-
-namespace {
 
 // The outline pass as the description words it, pixel by pixel: a black frame, then row by row,
 // in place, the lower pixel of each differing pair below and the right pixel of each pair beside
@@ -147,7 +129,8 @@ TEST(OutlinePass, AgreesWithThePlainPerPixelVersion)
     const Colour green = Colour::rgb(0, 200, 0);
     cases.emplace_back(Bitmap(660, 444, green), Bitmap(660, 444));
     for (const auto& [picture, lineArt] : cases) {
-        Bitmap fastPicture = picture, fastLines = lineArt, alone = picture, plainPicture = picture, plainLines = lineArt;
+        Bitmap fastPicture = picture, fastLines = lineArt, alone = picture, plainPicture = picture,
+               plainLines = lineArt;
         const bool drew = plainOutline(plainPicture, plainLines);
         const auto size = std::to_string(picture.width()) + "x" + std::to_string(picture.height());
         EXPECT_EQ(dabwick::outlineColours(fastPicture, &fastLines, {}), drew) << size;
