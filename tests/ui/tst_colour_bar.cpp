@@ -81,22 +81,6 @@ private slots:
         program.reset();
     }
 
-    void colouringToolsShowTheControlsAndDrawingToolsHideThem()
-    {
-        const std::vector<QWidget*> colourControls
-            = {bar->impalmain, bar->cbpalette, bar->Label4, bar->cpen, bar->btncustom};
-        const std::pair<dabwick::ToolButton, bool> cases[] = {
-            {dabwick::ToolButton::crayonbutton, true},
-            {dabwick::ToolButton::LineButton, false},
-            {dabwick::ToolButton::fillbutton, true},
-        };
-        for (const auto& [tool, shown] : cases) {
-            useTool(tool);
-            for (QWidget* control : colourControls)
-                QCOMPARE(control->isVisible(), shown);
-        }
-    }
-
     void chooserTakesAPickedOrTypedPaletteAndAddsNothing()
     {
         installPalettes();

@@ -65,16 +65,6 @@ TEST_F(EngineTest, SizesStepAndWrapBothWays)
     EXPECT_EQ(engine.EraserSize, 5);
 }
 
-TEST_F(EngineTest, ShapeToolsMakeTheBrushHollowUntilTheFillSetsItsColour)
-{
-    engine.chooseFillStyle(6);
-    engine.pressToolButton(ToolButton::RectangleButton);
-    EXPECT_EQ(engine.padBrush().style(), raster::BrushStyle::Hollow);
-    engine.pressToolButton(ToolButton::fillbutton);
-    EXPECT_EQ(engine.padBrush().style(), raster::BrushStyle::Solid);
-    EXPECT_EQ(engine.controls().padCursor, 29) << "the cursor still shows the cross pattern";
-}
-
 TEST_F(EngineTest, ColoursReachThePadOnlyForColouringTools)
 {
     for (const ToolButton button : {ToolButton::freehandbutton, ToolButton::btnerase}) {
@@ -111,12 +101,4 @@ TEST_F(EngineTest, ResetBringsBackTheStartingTools)
     EXPECT_EQ(engine.fillStyle(), 0);
     EXPECT_EQ(engine.FillCursor, CursorSlot::kFill);
     EXPECT_FALSE(engine.PenDown);
-}
-
-TEST_F(EngineTest, MovingOffThePadHidesThePreviewAndTheFloatingClip)
-{
-    engine.showPreview(Colour(0x00FF00));
-    engine.FormMouseMove();
-    EXPECT_FALSE(engine.controls().previewVisible);
-    EXPECT_FALSE(engine.controls().floatingClipVisible);
 }

@@ -65,12 +65,3 @@ TEST(OpeningAnimation, PicksEverySchemeAndDifferentOrdersForDifferentSeeds)
     EXPECT_EQ(schemes, (std::set<int> {0, 1, 2, 3}));
     EXPECT_GT(firstEntries.size(), 30u);
 }
-
-TEST(OpeningTable, ReadsBackWhatWasWrittenAndRefusesOtherLengths)
-{
-    const std::vector<std::uint8_t> bytes = dabwick::encodeOpeningTable(table());
-    EXPECT_EQ(bytes.size(), 6u * 752u * 4u);
-    EXPECT_EQ(dabwick::encodeOpeningTable(*dabwick::decodeOpeningTable(bytes)), bytes);
-    EXPECT_FALSE(dabwick::decodeOpeningTable(std::span(bytes).first(bytes.size() - 1)));
-    EXPECT_FALSE(dabwick::decodeOpeningTable({}));
-}

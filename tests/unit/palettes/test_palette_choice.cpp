@@ -152,14 +152,3 @@ TEST_F(ColourChoice, CustomColoursLoseTheirZeroChannels)
         EXPECT_EQ(engine.padPen().colour(), c.current) << "the crayon takes it at once";
     }
 }
-
-TEST_F(ColourChoice, StripClickNormalisesTheColourBeforeIt)
-{
-    // A colour with zero channels from the picker ...
-    engine.pressToolButton(ToolButton::crayonbutton);
-    engine.paintSwatch(Colour::rgb(0, 0, 200));
-    // ... and a preview that offers nothing to take: the old colour stays, lifted.
-    engine.showPreview(raster::kBlack);
-    impalmainMouseDown(engine);
-    EXPECT_EQ(engine.currentColour(), Colour::rgb(1, 1, 200));
-}

@@ -205,17 +205,6 @@ TEST(Figures, CornersInEitherOrderDrawTheSame)
     }
 }
 
-TEST(Figures, FiguresWithoutExtentDrawNothing)
-{
-    Bitmap b(20, 20);
-    for (const int width : {1, 2, 30})
-        EXPECT_TRUE(drawLine(b, Pen(kBlack, width), {5, 5}, {5, 5}).empty());
-    EXPECT_TRUE(drawRectangle(b, Pen(kBlack, 5), Brush(kRed, BrushStyle::Solid), {5, 5}, {5, 5}).empty());
-    EXPECT_TRUE(drawEllipse(b, Pen(kBlack, 5), kHollow, {5, 5}, {5, 15}).empty());
-    EXPECT_TRUE(drawRoundRect(b, Pen(kBlack, 5), kHollow, {5, 5}, {15, 5}, 4, 4).empty());
-    EXPECT_EQ(Bitmap(20, 20), b);
-}
-
 // Thin outlines step diagonally; the inside must still be sealed from a 4-connected fill.
 TEST(Figures, ThinOutlinesHoldAFill)
 {
