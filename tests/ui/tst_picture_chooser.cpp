@@ -53,6 +53,11 @@ private slots:
         QTimer::singleShot(0, [&] {
             QCOMPARE(window.lbtitles->count(), 1);
             QVERIFY(window.okButton->isEnabled() && window.btnremove->isEnabled() && window.impreview->isVisible());
+            // The question tells the child to click NO when unsure, so Enter answers No.
+            ModalDriver enter;
+            enter.run([](QWidget* question) { QTest::keyClick(question, Qt::Key_Return); });
+            window.btnremove->click();
+            QVERIFY(enter.finished() && window.lbtitles->count() == 1);
             ModalDriver driver;
             driver.click("Yes");
             window.btnremove->click();
