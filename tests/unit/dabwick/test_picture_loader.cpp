@@ -126,5 +126,7 @@ TEST_F(LoaderTest, TheChooserSortsWithoutRegardToCaseAndDeletesWithTheCopy)
     // A page-sized picture has no preview among the child's pictures.
     temp.writeBitmap("pics/small.dwb", raster::Bitmap(kPadWidth, kPadHeight));
     chooser.reread();
+    chooser.select(1);
+    ASSERT_EQ(chooser.titles().at(1), "small");
     EXPECT_FALSE(chooser.preview().has_value());
 }
