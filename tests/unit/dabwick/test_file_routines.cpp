@@ -175,6 +175,16 @@ TEST(ProgramPlaces, ExpandLongPathSpellsNamesAsStored)
     EXPECT_EQ(ProgramFolder("dabwick"), "");
 }
 
+// Installed, the program lies in a "bin" folder with the desktop entry in ../share/applications.
+TEST(ProgramPlaces, OnlyAProgramInABinFolderBesideItsDesktopEntryIsInstalled)
+{
+    TempFolder temp;
+    temp.write("usr/share/applications/example.dabwick.Dabwick.desktop", "");
+    EXPECT_TRUE(IsInstalledLayout(temp.makeFolder("usr/bin")));
+    EXPECT_FALSE(IsInstalledLayout(temp.makeFolder("usr/lib")));
+    EXPECT_FALSE(IsInstalledLayout(temp.makeFolder("opt/bin")));
+}
+
 TEST(Prompts, EmptyCaptionsGetTheirDefaults)
 {
     ScriptedDialogs prompts;

@@ -64,6 +64,7 @@ TEST_F(UndoTest, AnOverflowedRingStepsBackInOrderAndKeepsThePictureChanged)
     EXPECT_TRUE(hasMark(doc, 5));
 
     doc.StartNewDrawing();
+    EXPECT_FALSE(doc.buttons.save);
     stroke(doc, 11);
     doc.UndoLastChange();
     EXPECT_EQ(doc.picture, doc.blank);

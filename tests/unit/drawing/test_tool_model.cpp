@@ -12,10 +12,12 @@ TEST_F(EngineTest, EachButtonShowsTheControlsOfItsKindOfTool)
     using enum ToolButton;
     for (const ToolButton button : {freehandbutton, btnerase, LineButton, RectangleButton, EllipseButton,
              RoundRectButton, btnclip, crayonbutton, markerbutton, fillbutton, btnreplace}) {
+        engine.showPreview(Colour(0x00FF00));
         engine.pressToolButton(button);
         const ToolControls& shown = engine.controls();
         const bool colouring
             = button == crayonbutton || button == markerbutton || button == fillbutton || button == btnreplace;
+        EXPECT_EQ(shown.previewVisible, colouring) << int(button) << ": a drawing tool hides the colour shown";
         EXPECT_EQ(shown.colourControlsVisible && shown.customVisible && shown.selectEnabled, colouring) << int(button);
         EXPECT_EQ(shown.colourControlsVisible || shown.customVisible || shown.selectEnabled, colouring) << int(button);
         EXPECT_EQ(shown.sizeControlsEnabled, button != btnclip && button != fillbutton && button != btnreplace);

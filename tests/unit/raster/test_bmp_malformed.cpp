@@ -72,10 +72,12 @@ TEST(BmpMalformed, EachFaultIsRefusedWithItsReason)
         {"largest picture in a tiny file", patched(patched(f24, 18, 16384, 4), 22, 16384, 4),
             "pixels need 805306368 bytes"},
         {"empty red mask", bitFields16({0, 0x03E0, 0x001F}), "red bit mask is empty"},
+        {"green mask in two runs", bitFields16({0x7C00, 0x0360, 0x001F}), "green bit mask is not one run"},
         {"8-bit index beyond the table", indexed8({2, 2, 3, 0, 0, 1, 2, 0}),
             "pixel (2, 1) uses colour 3 but the colour table has only 3 entries"},
         {"RLE8 run past the row padding", rle(8, {5, 0, 0, 1}),
             "run of 5 pixels at column 0 of stored row 0 passes the end"},
+        {"RLE8 delta past the last row", rle(8, {0, 2, 0, 3, 0, 1}), "leaves the picture"},
         {"RLE4 run past the row padding", rle(4, {9, 0x12, 0, 1}), "run of 9 pixels"},
     };
     for (const BadCase& c : cases) {
