@@ -1,11 +1,10 @@
-// The instructions window: tabs and paging, the built-in pages and their pictures, size
-// limits and Print Page.
+// The instructions window: tabs and paging, the built-in pages and their pictures, and Print
+// Page.
 #include <QAbstractButton>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QScreen>
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
@@ -38,7 +37,6 @@ private slots:
     void everyTabShowsItsOwnIllustratedPageUnderTheHand();
     void pagingWrapsRound();
     void theTitleSaysGettingStartedUntilThePageChangesAndOutlivesClosing();
-    void theSizeStaysBetweenItsLimitsWithEveryTabReadable();
     void printPageAsksFirstOrWarnsWithoutAPrinter();
 
 private:
@@ -110,29 +108,6 @@ void TestInstructions::theTitleSaysGettingStartedUntilThePageChangesAndOutlivesC
     QCOMPARE(titles, (QStringList {"Getting started", "Getting started", window.tab(5)->text()}));
     QCOMPARE(window.tabIndex(), 5);
     QVERIFY(pageText(window).startsWith(headingOf(window.tab(5))));
-}
-
-void TestInstructions::theSizeStaysBetweenItsLimitsWithEveryTabReadable()
-{
-    TFmInstructions window(prompts_);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QSize screen = window.screen()->size();
-    window.resize(screen * 3);
-    QCOMPARE(window.frameGeometry().size(), screen);
-    window.resize(100, 100);
-    QCOMPARE(window.frameGeometry().size(), QSize(640, 480));
-
-    const int width = window.tcInstructions->width();
-    for (int i = 0; i < TFmInstructions::kPageCount; ++i) {
-        const QAbstractButton* tab = window.tab(i);
-        QVERIFY2(tab->isVisible(), qPrintable(tab->text()));
-        QVERIFY2(tab->width() >= tab->sizeHint().width(), qPrintable(tab->text()));
-        QVERIFY2(tab->mapTo(window.tcInstructions, QPoint(tab->width(), 0)).x() <= width, qPrintable(tab->text()));
-        for (int j = 0; j < i; ++j)
-            QVERIFY(!tab->geometry().intersects(window.tab(j)->geometry()));
-    }
-    QVERIFY(window.reInstructions->geometry().top() > 0);
 }
 
 // Print Page asks first, and warns when there is no printer; what Yes prints is read off a real

@@ -25,9 +25,6 @@ constexpr std::array<std::pair<char, Colour>, 10> kLetters {{
     {'M', Colour::rgb(128, 0, 0)},
 }};
 
-// Pictures up to this size are printed whole on a difference.
-constexpr int kMaxShownWidth = 72;
-constexpr int kMaxShownHeight = 48;
 constexpr int kListedPixels = 5;
 
 std::string hex(Colour c)
@@ -95,20 +92,7 @@ Bitmap bitmapFromAscii(const std::vector<std::string_view>& rows, int scale)
     }
     if (count == 0)
         return ::testing::AssertionSuccess();
-    // Small pictures are shown whole, side by side.
-    std::string art;
-    if (expected.width() <= kMaxShownWidth && expected.height() <= kMaxShownHeight) {
-        art = "  expected | actual\n";
-        for (int y = 0; y < expected.height(); ++y) {
-            std::string e, a;
-            for (int x = 0; x < expected.width(); ++x) {
-                e += letterOfColour(expected.pixel(x, y));
-                a += letterOfColour(actual.pixel(x, y));
-            }
-            art += "  " + e + " | " + a + "\n";
-        }
-    }
-    return ::testing::AssertionFailure() << count << " pixels differ\n" << art << "first differences:\n" << listed;
+    return ::testing::AssertionFailure() << count << " pixels differ, the first:\n" << listed;
 }
 
 }  // namespace testsupport

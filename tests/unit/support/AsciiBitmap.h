@@ -10,7 +10,7 @@
 #include "raster/Colour.h"
 
 // Tests that look like the picture: small bitmaps written as rows of letters, one a pixel, and
-// compared whole with a readable difference.
+// compared whole.
 //
 // Letters: '#' black, '.' white, 'r' red, 'g' green (0, 255, 0), 'b' blue, 'y' yellow, 'c' cyan,
 // 'm' magenta, 'o' olive (128, 128, 0), 'M' maroon (128, 0, 0). Other colours print as '?'.
@@ -24,7 +24,7 @@ char letterOfColour(raster::Colour colour);
 raster::Bitmap bitmapFromAscii(const std::vector<std::string_view>& rows, int scale = 1);
 raster::Bitmap bitmapFromAscii(std::initializer_list<std::string_view> rows);
 
-// On a difference, shows small bitmaps side by side and the first differing pixels in hex.
+// On a difference, lists the first differing pixels in hex.
 ::testing::AssertionResult sameBitmap(const raster::Bitmap& expected, const raster::Bitmap& actual);
 
 }  // namespace testsupport
