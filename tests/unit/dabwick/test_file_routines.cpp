@@ -94,22 +94,6 @@ TEST(FileRoutines, ABuiltInFileIsWholeOrMissingBeforeTheFlush)
     EXPECT_TRUE(fs::is_empty(temp.path())) << "no temporary file, and nothing written again";
 }
 
-TEST(FileRoutines, AFailedWriteLeavesTheOldFileWhole)
-{
-    TempFolder temp;
-    const std::string path = temp.write("boat.dwb", "the old picture");
-    const std::vector<std::uint8_t> big(64 * 1024, 7);
-    {
-        const FileSizeLimit fullDisk(1024);
-        EXPECT_FALSE(WriteDataFile(path, big));
-    }
-    EXPECT_EQ(temp.read("boat.dwb"), "the old picture");
-    EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1)
-        << "no temporary file may be left behind";
-    EXPECT_TRUE(WriteDataFile(path, big));
-    EXPECT_EQ(fs::file_size(path), big.size());
-}
-
 TEST(FirstRunRecord, SetupCountsAsDoneOnlyForTheSameLaunchFolder)
 {
     TempFolder temp;
