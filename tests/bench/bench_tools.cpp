@@ -1,6 +1,6 @@
 // What the drawing tools cost under the mouse, on a pad whose line art is a page of small
 // squares: one mouse-move step of the crayon and the marker, the whole-picture passes that end
-// a stroke, one undo record and a full-pad fill.
+// a stroke, and a full-pad fill.
 
 #include <benchmark/benchmark.h>
 
@@ -69,16 +69,6 @@ void outlinePass(benchmark::State& state)
     }
 }
 BENCHMARK(outlinePass)->Name("outline/pass");
-
-void undoRecord(benchmark::State& state)
-{
-    Pad pad(ToolButton::freehandbutton, 5);
-    for (auto _ : state) {
-        pad.doc.RecordUndoStep();
-        benchmark::ClobberMemory();
-    }
-}
-BENCHMARK(undoRecord)->Name("undo/record");
 
 // The fill tool's whole mouse-down: the flood fill, the line art put back and the undo record.
 void padFill(benchmark::State& state)

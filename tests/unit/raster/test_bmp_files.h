@@ -65,4 +65,14 @@ inline constexpr raster::Colour kRed = raster::Colour::rgb(255, 0, 0);
 inline constexpr raster::Colour kGreen = raster::Colour::rgb(0, 255, 0);
 inline constexpr raster::Colour kBlue = raster::Colour::rgb(0, 0, 255);
 
+// A 3 by 2 picture, RLE8 or RLE4, with three colours in its table.
+inline FileLayout rleLayout(std::uint16_t bits, Bytes stream, std::vector<raster::Colour> table = {kRed, kGreen, kBlue})
+{
+    return {.bits = bits,
+        .compression = bits == 8 ? 1u : 2u,
+        .coloursUsed = 3,
+        .table = std::move(table),
+        .pixels = std::move(stream)};
+}
+
 }  // namespace bmptest

@@ -28,11 +28,7 @@ Bytes indexed8(Bytes pixels)
 
 Bytes rle(std::uint16_t bits, Bytes stream)
 {
-    return assemble({.bits = bits,
-        .compression = bits == 8 ? 1u : 2u,
-        .coloursUsed = 3,
-        .table = kRgb,
-        .pixels = std::move(stream)});
+    return assemble(rleLayout(bits, std::move(stream)));
 }
 
 Bytes bitFields16(std::vector<std::uint32_t> masks)
