@@ -52,16 +52,8 @@ TEST(Copy, ClipsOnEverySide)
     }
 }
 
-TEST(Copy, AreaOffTheSourceKeepsTheRestInPlace)
+TEST(Cropped, KeepsOnlyThePartOnTheSource)
 {
-    Bitmap b(4, 3);
-    copyRect(b, {0, 0}, source(), {-1, 1, 2, 3});
-    EXPECT_BITMAP_EQ(bitmapFromAscii({
-                         ".by.",
-                         "....",
-                         "....",
-                     }),
-        b);
     EXPECT_BITMAP_EQ(bitmapFromAscii({"g", "y"}), cropped(source(), {1, -5, 9, 9}));
     EXPECT_TRUE(cropped(source(), {5, 5, 9, 9}).empty());
 }
