@@ -1,8 +1,9 @@
 // The main window: the document buttons, the pad's mouse handling, the save questions of "Draw" and
-// closing, and Play, driven through the real dialogs and message boxes.
+// closing, the print job, and Play, driven through the real dialogs and message boxes.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
@@ -15,6 +16,7 @@
 #include "ui/ClipPanel.h"
 #include "ui/ClipView.h"
 #include "ui/ColourBar.h"
+#include "ui/QtSheetPrinter.h"
 #include "ui/QueuedMusic.h"
 #include "ui/SaveQuestions.h"
 #include "ui/TEnhCombo.h"
@@ -154,6 +156,18 @@ private slots:
         QTest::keyClick(panel->cbclips, Qt::Key_Down);  // picks "Shapes"
         QCOMPARE(std::pair(panel->clip[0]->toolTip(), panel->cbclips->lineEdit()->cursorPosition()),
             std::pair(QString("Arrow"), 0));
+    }
+
+    // The job is set up on any printer as the sheet wants it.
+    void aSheetIsPortraitWithOneCopyWhateverThePrinterSays()
+    {
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        printer.setCopyCount(3);
+        QtSheetPrinter(printer, {}).setUpJob("Boat");
+        QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Portrait);
+        QCOMPARE(std::pair(printer.copyCount(), printer.docName()), std::pair(1, QString("Boat")));
     }
 
     // Play refuses a picture without colour before any window, and Abort shows no player; either

@@ -109,7 +109,6 @@ TEST(FirstRunRecord, SetupCountsAsDoneOnlyForTheSameLaunchFolder)
         {"[Quillory.Data]\nFlag=1\nPath=/OPT/dabwick/\n", "/opt/Dabwick/", true},
         {"[Quillory.Data]\nFlag=1\nPath=/opt/Dabwick/\n", "/srv/ann/Dabwick/", false},
         {"[Quillory.Data]\nFlag=0\nPath=/opt/Dabwick/\n", "/opt/Dabwick/", false},
-        {"[Quillory.Data]\nPath=/opt/Dabwick/\n", "/opt/Dabwick/", false},
         {"[Quillory.Data]\nFlag=1\n", "/opt/Dabwick/", false},
     };
     for (const Case& c : cases) {
