@@ -1,7 +1,7 @@
 // The start-up sequence: one copy only, the windows created in their fixed order with the main
-// window hidden, the about window driving the rest of the start-up, then the message loop.
+// window hidden (and made only when first needed), the about window driving the rest of the
+// start-up, then the message loop.
 #include <QApplication>
-#include <memory>
 
 #include "dabwick/CommandLine.h"
 #include "dabwick/ProgramPlaces.h"
@@ -9,23 +9,11 @@
 #include "platform/InstanceLock.h"
 #include "ui/CursorLib.h"
 #include "ui/Glyphs.h"
+#include "ui/MainWindows.h"
 #include "ui/MessageBoxPrompts.h"
 #include "ui/ProgramContext.h"
-#include "ui/SaveQuestions.h"
 #include "ui/TAboutBox.h"
-#include "ui/TFMdraw.h"
-#include "ui/TFmInstructions.h"
-#include "ui/TFmClipMaker.h"
 #include "ui/TFmName.h"
-#include "ui/TfmClipOptions.h"
-#include "ui/QueuedMusic.h"
-#include "ui/Tfmanimator.h"
-#include "ui/Tfmdwchoices.h"
-#include "ui/Tfmfillopt.h"
-#include "ui/Tfmnotsave.h"
-#include "ui/Tfmpictsave.h"
-#include "ui/Tfmprintmessage.h"
-#include "ui/Tfmprogress.h"
 
 int main(int argc, char** argv)
 {
@@ -48,32 +36,9 @@ int main(int argc, char** argv)
     dabwick::FirstRunRecord record(places.firstRunRecordPath, places.launchFolder, places.administrator);
     ProgramContext program{std::move(places), std::move(record), dabwick::builtInResources(), prompts};
 
-    TFMdraw main(program);
+    MainWindows main(program);
     TFmName name(program, main);
     TAboutBox about(program, main, name, commandLine);
-    Tfmclearpict clearpict(&main);
-    Tfmnotsave notsave(&main);
-    Tfmpictsave pictsave(&main);
-    TFmChecksave checksave(&main);
-    TFmInstructions instructions(prompts, &main);
-    Tfmwantsave wantsave(&main);
-    Tfmfillopt fillopt(&main);
-    Tfmdwchoices choices(prompts, &main);
-    Tfmprintmessage printmessage;
-    TFmClipMaker clipMaker(program, &main);
-    TfmClipOptions clipOptions(program, clipMaker, &main);
-    QueuedMusic animationMusic;
-    Tfmanimator animator(animationMusic, &main);
-    Tfmprogress progress(prompts, &main);
-
-    main.setSaveDialogs(&clearpict, &checksave, &wantsave, &pictsave, &notsave);
-    main.setFillPatternWindow(&fillopt);
-    main.setPictureChooser(&choices);
-    main.setClipManager(&clipOptions);
-    main.setPrintMessage(&printmessage);
-    main.setAnimationWindows(&progress, &animator);
     name.setShowAbout([&about] { about.exec(); });
-    main.setShowInstructions([&instructions] { instructions.showModally(); });
-    about.setShowInstructions([&instructions] { instructions.showModally(); });
     return app.exec();
 }

@@ -62,10 +62,8 @@ constexpr std::array<ClipCategory, 10> kCategories = {{
     {"House parts", "house", kHouseParts},
 }};
 
-// The order of the write passes: House parts comes straight after Shapes, and the name screen gets
-// its turn between the two.
+// The order of the write passes: House parts comes straight after Shapes.
 constexpr std::array<std::size_t, 10> kPassOrder = {0, 1, 2, 3, 9, 4, 5, 6, 7, 8};
-constexpr std::size_t kMessagesAfter = 3;
 // As many passes as the catalogue has always made; the largest category needs only 18.
 constexpr std::size_t kPasses = 57;
 
@@ -97,8 +95,7 @@ std::span<const ClipCategory> clipCategories()
     return kCategories;
 }
 
-void BuildClipCatalogue(const DataFolderContent& content, ClipBrowser& browser,
-                        const std::function<void()>& processMessages)
+void InstallClipFiles(const DataFolderContent& content)
 {
     const std::string clips = content.dataFolder + kClipFolder;
     CreateFolder(clips);
@@ -108,22 +105,23 @@ void BuildClipCatalogue(const DataFolderContent& content, ClipBrowser& browser,
     for (const ClipCategory& category : kCategories)
         OpenFileAccess(clips + category.folder);
 
+    std::vector<FolderListing> present;
+    for (const ClipCategory& category : kCategories)
+        present.emplace_back(clips + category.folder + "/");
     for (std::size_t i = 1; i <= kPasses; ++i) {
-        for (std::size_t visit = 0; visit < kPassOrder.size(); ++visit) {
-            const ClipCategory& category = kCategories[kPassOrder[visit]];
-            if (i <= category.clips.size()) {
-                const std::string path = clips + category.folder + "/" + category.clips[i - 1] + ".dwc";
-                if (!existsIgnoringCase(path))
-                    ExtractResourceFile(content.resources, content.record, category.prefix + std::to_string(i),
-                                        kClipResourceType, path);
-            }
-            if (visit == kMessagesAfter && processMessages)
-                processMessages();
+        for (const std::size_t visit : kPassOrder) {
+            const ClipCategory& category = kCategories[visit];
+            if (i <= category.clips.size())
+                ExtractResourceFile(content.resources, content.record, category.prefix + std::to_string(i),
+                                    kClipResourceType, present[visit], category.clips[i - 1] + std::string(".dwc"));
         }
     }
+}
 
+void BuildClipCatalogue(ClipBrowser& browser, const std::string& dataFolder)
+{
     browser.cbclipsChange(kTextCategory);
-    browser.setFolderCategories(AddClipCategories(content.dataFolder));
+    browser.setFolderCategories(AddClipCategories(dataFolder));
     browser.ShowClipPage();
 }
 

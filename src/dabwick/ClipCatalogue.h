@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -28,12 +27,13 @@ inline constexpr const char* kClipResourceType = "clip";
 // Holidays, Blocks, Borders, Fences, Lines, House parts.
 std::span<const ClipCategory> clipCategories();
 
-// Start-up: makes the clip folders, writes every built-in clip whose file is missing (a changed
-// file stays changed, a deleted one comes back), lists the categories in the browser and shows
-// the first page of "<Text>". `processMessages` runs once in every pass over the categories, so
-// the name screen stays alive while the files are written.
-void BuildClipCatalogue(const DataFolderContent& content, ClipBrowser& browser,
-                        const std::function<void()>& processMessages = {});
+// Start-up: makes the clip folders and writes every built-in clip whose file is missing (a
+// changed file stays changed, a deleted one comes back).
+void InstallClipFiles(const DataFolderContent& content);
+
+// Lists the categories, built-in and made by users, in the browser and shows the first page of
+// "<Text>"; once the clip files are there.
+void BuildClipCatalogue(ClipBrowser& browser, const std::string& dataFolder);
 
 // The names of the plain folders under "Clips", trimmed of spaces. A folder that is hidden (its
 // name starts with a dot), read-only, or a link to somewhere else is no category.

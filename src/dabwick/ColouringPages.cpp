@@ -11,11 +11,10 @@ void InstallColouringPages(const DataFolderContent& content)
     const std::string folder = content.dataFolder + kColouringPageFolder;
     CreateFolder(folder);
     OpenFileAccess(folder);
-    for (std::size_t i = 0; i < kColouringPageNames.size(); ++i) {
-        const std::string path = folder + kColouringPageNames[i] + ".dwp";
-        if (!existsIgnoringCase(path))
-            ExtractResourceFile(content.resources, content.record, "page" + std::to_string(i + 1), "image", path);
-    }
+    const FolderListing present(folder);
+    for (std::size_t i = 0; i < kColouringPageNames.size(); ++i)
+        ExtractResourceFile(content.resources, content.record, "page" + std::to_string(i + 1), "image", present,
+                            kColouringPageNames[i] + std::string(".dwp"));
 }
 
 }  // namespace dabwick

@@ -11,11 +11,9 @@ void DataFolderContent::ExtractMusicFiles() const
         const char* file;
         const char* resource;
     };
-    for (const Tune tune : {Tune{"DW Open Music.mid", "openmusic"}, Tune{"DW Animate Music.mid", "animusic"}}) {
-        const std::string path = dataFolder + tune.file;
-        if (!existsIgnoringCase(path))
-            ExtractResourceFile(resources, record, tune.resource, "MUSIC", path);
-    }
+    const FolderListing present(dataFolder);
+    for (const Tune tune : {Tune{"DW Open Music.mid", "openmusic"}, Tune{"DW Animate Music.mid", "animusic"}})
+        ExtractResourceFile(resources, record, tune.resource, "MUSIC", present, tune.file);
 }
 
 }  // namespace dabwick

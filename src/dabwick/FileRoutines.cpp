@@ -43,10 +43,10 @@ bool CreateFolder(const std::string& folder)
     return fs::is_directory(resolved, ec);
 }
 
-bool WriteDataFile(const std::string& path, std::span<const std::uint8_t> bytes, platform::Flush flush)
+bool WriteDataFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {
     const std::string resolved = resolveIgnoringCase(path);
-    if (!platform::writeFileAtomically(resolved, bytes, nullptr, flush))
+    if (!platform::writeFileAtomically(resolved, bytes))
         return false;
     OpenFileAccess(resolved);
     return true;
@@ -55,17 +55,25 @@ bool WriteDataFile(const std::string& path, std::span<const std::uint8_t> bytes,
 bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record, std::string_view name,
                          std::string_view type, const std::string& path)
 {
+    const std::size_t slash = path.find_last_of('/');
+    return ExtractResourceFile(
+        resources, record, name, type, FolderListing(path.substr(0, slash + 1)), path.substr(slash + 1));
+}
+
+bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record, std::string_view name,
+                         std::string_view type, const FolderListing& folder, const std::string& fileName)
+{
     const Resource* resource = resources.find(name, type);
-    if (!resource)
+    if (!resource || folder.holds(fileName))
         return false;
-    if (existsIgnoringCase(path))
-        return false;
+    const std::string path = folder.path() + fileName;
     // A built-in file lost in a crash is written again at the next start, so it need not
     // wait for the disk; the start-up flushes all of them at once when it is done.
-    if (!WriteDataFile(path, resource->bytes, platform::Flush::Later)) {
+    if (!platform::writeFileAtomically(path, resource->bytes, nullptr, platform::Flush::Later)) {
         record.RecordLastError("Unable to create Resource " + path);
         return false;
     }
+    platform::grantEveryoneAccess(path);
     return true;
 }
 

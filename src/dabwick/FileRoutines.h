@@ -5,12 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Files.h"
-
 namespace dabwick {
 
 class ResourceTable;
 class FirstRunRecord;
+class FolderListing;
 
 // Opens a file or folder to every user of the computer; false when that failed. Every file
 // and folder the program writes gets this right after it is written.
@@ -25,8 +24,7 @@ bool CreateFolder(const std::string& folder);
 
 // Writes the bytes to the file through a temporary file and a rename and opens the file to
 // every user. False on failure, with the old file, if any, untouched.
-bool WriteDataFile(
-    const std::string& path, std::span<const std::uint8_t> bytes, platform::Flush flush = platform::Flush::Now);
+bool WriteDataFile(const std::string& path, std::span<const std::uint8_t> bytes);
 
 // Writes the built-in resource of that name and type (found without regard to case) to the
 // file, unchanged, and opens it to every user. A resource the program does not hold gives
@@ -35,5 +33,9 @@ bool WriteDataFile(
 // reach the disk at the next platform::flushWritesLeftForLater().
 bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record, std::string_view name,
     std::string_view type, const std::string& path);
+// The same for a file of a folder read once, for writing many files into it: the listing
+// says whether the file exists, and nothing is looked up on the disk again.
+bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record, std::string_view name,
+    std::string_view type, const FolderListing& folder, const std::string& fileName);
 
 }  // namespace dabwick

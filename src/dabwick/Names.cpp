@@ -38,6 +38,13 @@ bool matchFrom(std::string_view name, std::string_view mask)
     return m == mask.size();
 }
 
+// Whether the entry stands for the name, ignoring case, better than the best found so far: the
+// smallest spelling wins, so the answer does not depend on the order the folder lists them in.
+bool spellsBetter(const std::string& entry, std::string_view name, const std::string* best)
+{
+    return sameNameIgnoringCase(entry, name) && (!best || entry < *best);
+}
+
 }  // namespace
 
 bool sameNameIgnoringCase(std::string_view a, std::string_view b)
@@ -87,10 +94,32 @@ std::optional<std::string> findEntry(const std::string& folder, std::string_view
     std::optional<std::string> found;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
         std::string entry = it->path().filename().string();
-        if (sameNameIgnoringCase(entry, name) && (!found || entry < *found))
-            found = entry;  // the smallest spelling, so the answer does not depend on listing order
+        if (spellsBetter(entry, name, found ? &*found : nullptr))
+            found = entry;
     }
     return found;
+}
+
+FolderListing::FolderListing(const std::string& folder)
+    : folder_(resolveIgnoringCase(folder))
+{
+    std::error_code ec;
+    for (fs::directory_iterator it(folder_.empty() ? "." : folder_, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code linkError;
+        entries_.push_back({it->path().filename().string(), it->exists(linkError)});
+    }
+}
+
+bool FolderListing::holds(std::string_view name) const
+{
+    const Entry* found = nullptr;
+    for (const Entry& entry : entries_) {
+        if (entry.name == name)
+            return entry.exists;
+        if (spellsBetter(entry.name, name, found ? &found->name : nullptr))
+            found = &entry;
+    }
+    return found && found->exists;
 }
 
 std::string resolveIgnoringCase(const std::string& path)

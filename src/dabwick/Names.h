@@ -30,6 +30,26 @@ std::string resolveIgnoringCase(const std::string& path);
 // True when a file or folder exists at the path, compared without regard to case.
 bool existsIgnoringCase(const std::string& path);
 
+// The entries of one folder, read once: start-up asks about some hundred built-in files, and
+// reading the folder again for each question kept the child waiting.
+class FolderListing {
+public:
+    // A folder that is missing lists nothing.
+    explicit FolderListing(const std::string& folder);
+    // The folder as stored on disk (see resolveIgnoringCase).
+    const std::string& path() const { return folder_; }
+    // What existsIgnoringCase(path() + name) answered when the folder was read.
+    bool holds(std::string_view name) const;
+
+private:
+    struct Entry {
+        std::string name;
+        bool exists;  // false for a link that leads nowhere
+    };
+    std::string folder_;
+    std::vector<Entry> entries_;
+};
+
 enum class EntryKind { Files, Folders };
 
 // Names in the folder matching the mask, sorted without regard to case. "." and ".." never appear.

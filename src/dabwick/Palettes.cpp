@@ -30,12 +30,10 @@ void InstallPalettes(const DataFolderContent& content)
     const std::string folder = content.dataFolder + kPaletteFolder;
     CreateFolder(folder);
     OpenFileAccess(folder);
-    for (std::size_t i = 0; i < kPaletteNames.size(); ++i) {
-        const std::string path = folder + kPaletteNames[i] + kPaletteExtension;
-        if (!existsIgnoringCase(path))
-            ExtractResourceFile(
-                content.resources, content.record, "palette" + std::to_string(i + 1), kPaletteType, path);
-    }
+    const FolderListing present(folder);
+    for (std::size_t i = 0; i < kPaletteNames.size(); ++i)
+        ExtractResourceFile(content.resources, content.record, "palette" + std::to_string(i + 1), kPaletteType, present,
+                            kPaletteNames[i] + std::string(kPaletteExtension));
 }
 
 std::vector<std::string> ListPalettes(const std::string& dataFolder)

@@ -1,6 +1,5 @@
 #include "ui/ClipPanel.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -106,12 +105,9 @@ void ClipPanel::listCategories()
     cbclips->setEditText(QString::fromStdString(browser_.categoryText()));
 }
 
-void ClipPanel::BuildClipCatalogue(const dabwick::DataFolderContent& content)
+void ClipPanel::BuildClipCatalogue(const std::string& dataFolder)
 {
-    // The name screen keeps painting while the clips are written; what the child types waits
-    // until the start-up is done, so no name is taken before the name box is ready.
-    dabwick::BuildClipCatalogue(content, browser_,
-                                [] { QApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    dabwick::BuildClipCatalogue(browser_, dataFolder);
     listCategories();
     showState();
 }

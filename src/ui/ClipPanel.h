@@ -5,9 +5,6 @@
 
 #include "dabwick/ClipBrowser.h"
 
-namespace dabwick {
-struct DataFolderContent;
-}
 class ClipView;
 class QFrame;
 class QLabel;
@@ -22,8 +19,8 @@ class ClipPanel : public QObject {
 public:
     ClipPanel(QFrame* panclips, dabwick::ClipBrowser& browser);
 
-    // Start-up: writes the built-in clips, lists the categories and shows "<Text>".
-    void BuildClipCatalogue(const dabwick::DataFolderContent& content);
+    // Lists the categories and shows "<Text>", once the start-up has written the clip files.
+    void BuildClipCatalogue(const std::string& dataFolder);
     // Page 1 of the category shown, nothing selected: for when clips may have changed on disk,
     // as after the clip manager closes.
     void LoadClipCategory();

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 
+#include "dabwick/ClipCatalogue.h"
 #include "dabwick/ColouringPages.h"
 #include "dabwick/CommandLine.h"
 #include "dabwick/DataFolderAccess.h"
@@ -11,12 +13,10 @@
 #include "dabwick/Palettes.h"
 #include "platform/Files.h"
 #include "ui/FixedWindow.h"
-#include "ui/ClipPanel.h"
-#include "ui/ColourBar.h"
 #include "ui/Glyphs.h"
+#include "ui/MainWindows.h"
 #include "ui/ProgramContext.h"
 #include "ui/ShellOpen.h"
-#include "ui/TFMdraw.h"
 #include "ui/TFmName.h"
 
 namespace {
@@ -33,9 +33,9 @@ QLabel* boldLabel(const QString& text, const QRect& place, QWidget* parent)
 
 }  // namespace
 
-TAboutBox::TAboutBox(ProgramContext& program, TFMdraw& main, TFmName& name, const std::string& commandLine)
+TAboutBox::TAboutBox(ProgramContext& program, MainWindows& main, TFmName& name, const std::string& commandLine)
     : QDialog(nullptr, kFixedDialogFlags),
-      program_(program), main_(main), name_(name)
+      program_(program), main_(main), name_(name), userName_(dabwick::GetSwitchValue(commandLine, 'U'))
 {
     setUpFixedWindow(this, "About Dabwick", {308, 234});
     auto* picture = new QLabel(this);
@@ -59,22 +59,41 @@ TAboutBox::TAboutBox(ProgramContext& program, TFMdraw& main, TFmName& name, cons
     connect(BitBtn3, &QPushButton::clicked, this, &TAboutBox::BitBtn3Click);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    FormCreate(commandLine);
+    FormCreate();
 }
 
-void TAboutBox::FormCreate(const std::string& commandLine)
+// Waits for the start-up's files, should the program end before they are written.
+TAboutBox::~TAboutBox() = default;
+
+void TAboutBox::FormCreate()
 {
     const dabwick::DataFolderContent content{program_.resources, program_.record, program_.places.dataFolder};
     content.ExtractMusicFiles();
     name_.show();
+    // The opening drawing waits for the start-up too, as the child has always seen it.
+    const bool drawing = name_.tmdraw->isActive();
+    name_.tmdraw->stop();
     QApplication::processEvents();
-    main_.document().history.setHistoryFlag();
-    dabwick::InstallColouringPages(content);
-    main_.clipPanel->BuildClipCatalogue(content);
-    dabwick::InstallPalettes(content);
-    main_.colourBar->ListPalettes();
+    // The built-in files are written on a worker thread, so the name screen paints at once;
+    // the name panel waits until they are all there. Nothing else touches the first-run
+    // record until then.
+    installing_ = std::async(std::launch::async, [this, content, drawing] {
+        dabwick::InstallColouringPages(content);
+        dabwick::InstallClipFiles(content);
+        dabwick::InstallPalettes(content);
+        QMetaObject::invokeMethod(this, [this, drawing] {
+            installed();
+            if (drawing)
+                name_.tmdraw->start();
+        }, Qt::QueuedConnection);
+    });
+}
+
+void TAboutBox::installed()
+{
+    installing_.get();
     name_.setNameScreenQuits(true);
-    name_.bringNamePanelIntoView(dabwick::GetSwitchValue(commandLine, 'U'));
+    name_.bringNamePanelIntoView(userName_);
     if (program_.record.NeedsFirstRunSetup())
         dabwick::OpenDataFolderAccess(program_.places.dataFolder, program_.record);
     flushing_ = std::async(std::launch::async, platform::flushWritesLeftForLater);
@@ -82,8 +101,7 @@ void TAboutBox::FormCreate(const std::string& commandLine)
 
 void TAboutBox::BitBtn1Click()
 {
-    if (showInstructions_)
-        showInstructions_();
+    main_.showInstructions();
     accept();
 }
 

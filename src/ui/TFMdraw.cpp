@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QDate>
-#include <QDateTime>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -18,7 +17,6 @@
 #include "dabwick/Names.h"
 #include "dabwick/PictureChooser.h"
 #include "dabwick/PictureLoader.h"
-#include "dabwick/ProgramRegistry.h"
 #include "dabwick/PlayerSettings.h"
 #include "ui/BitmapView.h"
 #include "ui/ClipPanel.h"
@@ -94,16 +92,6 @@ TFMdraw::TFMdraw(ProgramContext& program)
         background->installEventFilter(this);
     }
     showDocumentState();
-    registerProgram();
-}
-
-void TFMdraw::registerProgram()
-{
-    const QLocale locale = QLocale::system();
-    const QDateTime now = QDateTime::currentDateTime();
-    const QString lastRun = locale.toString(now.date(), QLocale::ShortFormat) + " " + locale.toString(now.time(), QLocale::LongFormat);
-    dabwick::RegisterProgram(program_.places.registryFolder, program_.places.dataFolder, dabwick::dabwickRegistration(),
-                             lastRun.toStdString());
 }
 
 TFMdraw::~TFMdraw() = default;

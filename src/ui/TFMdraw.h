@@ -166,8 +166,6 @@ private:
     bool askReplace(const std::string& name) override;
     dabwick::SaveAnswer askSaveFirst(dabwick::SaveQuestion question) override;
     void showBusy(bool busy) override;
-    // Lists the program in the registry of the maker's programs, once per start.
-    void registerProgram();
 
     void buildPrintFonts();
     void showBusyCursor() override;

@@ -16,6 +16,7 @@
 #include "raster/Bitmap.h"
 #include "ui/BitmapView.h"
 #include "ui/FixedWindow.h"
+#include "ui/MainWindows.h"
 #include "ui/NameBox.h"
 #include "ui/ProgramContext.h"
 #include "ui/TFMdraw.h"
@@ -31,7 +32,7 @@ const raster::Bitmap& openingPaper()
 
 }  // namespace
 
-TFmName::TFmName(ProgramContext& program, TFMdraw& main)
+TFmName::TFmName(ProgramContext& program, MainWindows& main)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                            | Qt::MSWindowsFixedSizeDialogHint),
       program_(program), main_(main), mpopen_(std::make_unique<platform::MidiPlayer>(program.music)),
@@ -176,7 +177,6 @@ void TFmName::BitBtn1Click()
         return;
     program_.prompts.ShowNotice("Sorry, there was an error in creating your folder.  This process could not be "
                                 "completed.  This program will now terminate!");
-    main_.document().changed = false;
     main_.close();
 }
 
@@ -196,9 +196,10 @@ bool TFmName::CreateUserFolder()
         return false;
 
     NameScreenQuits_ = false;
-    main_.setUserFolder(userFolder_);
-    main_.setChildName(userName_);
-    main_.show();
+    TFMdraw& main = main_.main();
+    main.setUserFolder(userFolder_);
+    main.setChildName(userName_);
+    main.show();
     close();
     return true;
 }

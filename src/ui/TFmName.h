@@ -15,7 +15,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class QTimer;
-class TFMdraw;
+class MainWindows;
 
 namespace platform {
 class MidiPlayer;
@@ -28,7 +28,7 @@ class MidiPlayer;
 class TFmName : public QWidget {
     Q_OBJECT
 public:
-    TFmName(ProgramContext& program, TFMdraw& main);
+    TFmName(ProgramContext& program, MainWindows& main);
     ~TFmName() override;
 
     // Shows the about window modally; set once the about window exists.
@@ -72,7 +72,7 @@ private:
     bool settleTuneOpening();
 
     ProgramContext& program_;
-    TFMdraw& main_;
+    MainWindows& main_;
     std::unique_ptr<platform::MidiPlayer> mpopen_;
     std::future<bool> tuneOpening_;
     std::optional<dabwick::OpeningAnimation> opening_;

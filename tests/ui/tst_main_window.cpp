@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "dabwick/ClipCatalogue.h"
 #include "dabwick/DataFolderContent.h"
 #include "support/ModalDriver.h"
 #include "support/TestProgram.h"
@@ -149,7 +150,8 @@ private slots:
     void theClipCategoryBoxShowsAPickedNameFromItsStart()
     {
         ClipPanel* panel = window->clipPanel;
-        panel->BuildClipCatalogue({program->context.resources, program->context.record, program->temp.path()});
+        dabwick::InstallClipFiles({program->context.resources, program->context.record, program->temp.path()});
+        panel->BuildClipCatalogue(program->temp.path());
         window->btnclip->click();
         QCOMPARE(panel->cbclips->currentText(), QString("<Text>"));
         panel->cbclips->setCurrentIndex(10);

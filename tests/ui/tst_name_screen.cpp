@@ -15,6 +15,7 @@
 #include "support/TextFit.h"
 #include "ui/BitmapView.h"
 #include "ui/NameBox.h"
+#include "ui/MainWindows.h"
 #include "ui/TAboutBox.h"
 #include "ui/TFMdraw.h"
 #include "ui/TFmName.h"
@@ -25,7 +26,7 @@ class NameScreenTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<TestProgram> program;
-    std::unique_ptr<TFMdraw> main;
+    std::unique_ptr<MainWindows> main;
     std::unique_ptr<TFmName> screen;
 
     void signIn(const QString& name)
@@ -45,7 +46,7 @@ class NameScreenTest : public QObject {
         QCOMPARE(driver.seen().at(1),
             QString("Dabwick | Sorry, there was an error in creating your folder.  This process "
                     "could not be completed.  This program will now terminate!"));
-        QVERIFY(!main->isVisible());
+        QVERIFY(!main->main().isVisible());
     }
 
 private slots:
@@ -54,7 +55,7 @@ private slots:
     void init()
     {
         program = std::make_unique<TestProgram>();
-        main = std::make_unique<TFMdraw>(program->context);
+        main = std::make_unique<MainWindows>(program->context);
         screen = std::make_unique<TFmName>(program->context, *main);
         screen->show();
     }
@@ -85,7 +86,9 @@ private slots:
         QVERIFY(!painting.panel);
         QVERIFY(painting.music);
         QVERIFY(!painting.pages);
-        QVERIFY(panelInView());
+        QVERIFY(!screen->tmdraw->isActive());  // the drawing waits for the start-up too
+        QTRY_VERIFY(panelInView());
+        QVERIFY(screen->tmdraw->isActive());
         QCOMPARE(screen->edname->text(), QString("john"));
         QCOMPARE(firstCutLine(screen.get()), QString());
         QVERIFY(fs::exists(data + "coloring pages/Butterfly.dwp"));
@@ -155,7 +158,7 @@ private slots:
             signIn(row.name);
             QCOMPARE(driver.seen(), QStringList {row.shown});
             QCOMPARE(screen->edname->text(), row.name.trimmed());
-            QVERIFY(screen->isVisible() && !main->isVisible());
+            QVERIFY(screen->isVisible() && !main->main().isVisible());
             QVERIFY(fs::is_empty(program->temp.path()));
         }
     }
@@ -166,16 +169,16 @@ private slots:
         ModalDriver none;
         signIn("ZOE");
         QVERIFY(none.seen().isEmpty());
-        QVERIFY(main->isVisible());
+        QVERIFY(main->main().isVisible());
         QCOMPARE(screen->userFolder(), program->temp.path() + "Zoe's folder/Dabwick/");
     }
 
     void escapeClosesTheScreenAndEndsTheProgramBeforeSignIn()
     {
         screen->setNameScreenQuits(true);
-        main->show();  // stands for the running program, which ends when the main window closes
+        main->main().show();  // stands for the running program, which ends when the main window closes
         QTest::keyClick(screen.get(), Qt::Key_Escape);
-        QVERIFY(!main->isVisible());
+        QVERIFY(!main->main().isVisible());
     }
 
     // Run as a user other than root (see the test list): root may write anywhere.
