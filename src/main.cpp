@@ -1,11 +1,12 @@
-// The start-up sequence: one copy only, the windows created in their fixed order with the main
-// window hidden (and made only when first needed), the about window driving the rest of the
-// start-up, then the message loop.
+// The start-up sequence: one copy only, the built-in files begun on a worker thread, the
+// windows created in their fixed order with the main window hidden (and made only when first
+// needed), the about window driving the rest of the start-up, then the message loop.
 #include <QApplication>
 
 #include "dabwick/CommandLine.h"
 #include "dabwick/ProgramPlaces.h"
 #include "dabwick/Resources.h"
+#include "dabwick/StartUpFiles.h"
 #include "platform/InstanceLock.h"
 #include "ui/CursorLib.h"
 #include "ui/Glyphs.h"
@@ -22,6 +23,12 @@ int main(int argc, char** argv)
     const platform::InstanceLock instance("@Qy Dabwick#");
     if (!instance.isOnlyInstance())
         return 0;
+    MessageBoxPrompts prompts;
+    dabwick::FirstRunRecord record(places.firstRunRecordPath, places.launchFolder, places.administrator);
+    ProgramContext program{std::move(places), std::move(record), dabwick::builtInResources(), prompts};
+    // Written on a worker thread while the windows are made; the about window's start-up
+    // waits for them where each is needed.
+    const dabwick::StartUpFiles files({program.resources, program.record, program.places.dataFolder});
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dabwick");
@@ -32,13 +39,9 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(glyphIcon("program"));
 
     RegisterCursors();
-    MessageBoxPrompts prompts;
-    dabwick::FirstRunRecord record(places.firstRunRecordPath, places.launchFolder, places.administrator);
-    ProgramContext program{std::move(places), std::move(record), dabwick::builtInResources(), prompts};
-
     MainWindows main(program);
     TFmName name(program, main);
-    TAboutBox about(program, main, name, commandLine);
+    TAboutBox about(program, main, name, files, commandLine);
     name.setShowAbout([&about] { about.exec(); });
     return app.exec();
 }

@@ -3,14 +3,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QTimer>
 
-#include "dabwick/ClipCatalogue.h"
-#include "dabwick/ColouringPages.h"
 #include "dabwick/CommandLine.h"
 #include "dabwick/DataFolderAccess.h"
-#include "dabwick/DataFolderContent.h"
-#include "dabwick/Palettes.h"
+#include "dabwick/StartUpFiles.h"
 #include "platform/Files.h"
 #include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
@@ -33,9 +29,10 @@ QLabel* boldLabel(const QString& text, const QRect& place, QWidget* parent)
 
 }  // namespace
 
-TAboutBox::TAboutBox(ProgramContext& program, MainWindows& main, TFmName& name, const std::string& commandLine)
+TAboutBox::TAboutBox(ProgramContext& program, MainWindows& main, TFmName& name, const dabwick::StartUpFiles& files,
+                     const std::string& commandLine)
     : QDialog(nullptr, kFixedDialogFlags),
-      program_(program), main_(main), name_(name), userName_(dabwick::GetSwitchValue(commandLine, 'U'))
+      program_(program), main_(main), name_(name), files_(files)
 {
     setUpFixedWindow(this, "About Dabwick", {308, 234});
     auto* picture = new QLabel(this);
@@ -59,44 +56,28 @@ TAboutBox::TAboutBox(ProgramContext& program, MainWindows& main, TFmName& name, 
     connect(BitBtn3, &QPushButton::clicked, this, &TAboutBox::BitBtn3Click);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    FormCreate();
+    FormCreate(commandLine);
 }
 
-// Waits for the start-up's files, should the program end before they are written.
-TAboutBox::~TAboutBox() = default;
-
-void TAboutBox::FormCreate()
+void TAboutBox::FormCreate(const std::string& commandLine)
 {
-    const dabwick::DataFolderContent content{program_.resources, program_.record, program_.places.dataFolder};
-    content.ExtractMusicFiles();
+    files_.waitForMusic();
     name_.show();
-    // The opening drawing waits for the start-up too, as the child has always seen it.
-    const bool drawing = name_.tmdraw->isActive();
-    name_.tmdraw->stop();
     QApplication::processEvents();
-    // The built-in files are written on a worker thread, so the name screen paints at once;
-    // the name panel waits until they are all there. Nothing else touches the first-run
-    // record until then.
-    installing_ = std::async(std::launch::async, [this, content, drawing] {
-        dabwick::InstallColouringPages(content);
-        dabwick::InstallClipFiles(content);
-        dabwick::InstallPalettes(content);
-        QMetaObject::invokeMethod(this, [this, drawing] {
-            installed();
-            if (drawing)
-                name_.tmdraw->start();
-        }, Qt::QueuedConnection);
-    });
-}
-
-void TAboutBox::installed()
-{
-    installing_.get();
+    // The colouring pages, clips and palettes are written by the time the windows are made, or
+    // soon after; meanwhile the name screen keeps painting, and what the child types waits
+    // until the start-up is done, so no name is taken before the name box is ready.
+    while (!files_.waitForAll(std::chrono::milliseconds(5)))
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     name_.setNameScreenQuits(true);
-    name_.bringNamePanelIntoView(userName_);
-    if (program_.record.NeedsFirstRunSetup())
-        dabwick::OpenDataFolderAccess(program_.places.dataFolder, program_.record);
-    flushing_ = std::async(std::launch::async, platform::flushWritesLeftForLater);
+    name_.bringNamePanelIntoView(dabwick::GetSwitchValue(commandLine, 'U'));
+    // The first-run access setup and putting the new files on the disk need nothing from the
+    // child and change nothing the child sees, so they go on on a worker thread, in this order.
+    finishing_ = std::async(std::launch::async, [this] {
+        if (program_.record.NeedsFirstRunSetup())
+            dabwick::OpenDataFolderAccess(program_.places.dataFolder, program_.record);
+        platform::flushWritesLeftForLater();
+    });
 }
 
 void TAboutBox::BitBtn1Click()

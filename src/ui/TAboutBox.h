@@ -8,15 +8,19 @@ struct ProgramContext;
 class QLabel;
 class QPushButton;
 class MainWindows;
+namespace dabwick {
+class StartUpFiles;
+}
 class TFmName;
 
-// The about window. Creating it drives the rest of the start-up (`FormCreate`): the music
-// files, the name screen, the built-in content and the child's name from the command line.
+// The about window. Creating it drives the rest of the start-up (`FormCreate`): the name screen
+// once the music files are there, the name panel with the child's name from the command line
+// once the rest of the built-in files are, then the first-run access setup.
 class TAboutBox : public QDialog {
     Q_OBJECT
 public:
-    TAboutBox(ProgramContext& program, MainWindows& main, TFmName& name, const std::string& commandLine);
-    ~TAboutBox() override;
+    TAboutBox(ProgramContext& program, MainWindows& main, TFmName& name, const dabwick::StartUpFiles& files,
+              const std::string& commandLine);
 
     static constexpr const char* kWebSite = "https://www.dabwick.example/";
     static constexpr const char* kUpdatePage = "https://www.dabwick.example/update.php?sw=Dabwick&ver=02.00.05.00";
@@ -30,16 +34,13 @@ public:
     void BitBtn3Click();
 
 private:
-    void FormCreate();
-    // The start-up steps after the built-in files are written.
-    void installed();
+    void FormCreate(const std::string& commandLine);
 
     ProgramContext& program_;
     MainWindows& main_;
     TFmName& name_;
-    const std::string userName_;
-    // Writes the built-in files while the name screen shows.
-    std::future<void> installing_;
-    // Puts the built-in files written at start-up on the disk, behind the child's back.
-    std::future<void> flushing_;
+    const dabwick::StartUpFiles& files_;
+    // The start-up's last steps, behind the child's back; should the program end first, it
+    // waits for them.
+    std::future<void> finishing_;
 };

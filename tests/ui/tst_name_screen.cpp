@@ -8,6 +8,7 @@
 
 #include "dabwick/CommandLine.h"
 #include "dabwick/DataFolderContent.h"
+#include "dabwick/StartUpFiles.h"
 #include "platform/MidiPlayer.h"
 #include "support/ModalDriver.h"
 #include "support/SoundFile.h"
@@ -28,6 +29,11 @@ class NameScreenTest : public QObject {
     std::unique_ptr<TestProgram> program;
     std::unique_ptr<MainWindows> main;
     std::unique_ptr<TFmName> screen;
+
+    dabwick::DataFolderContent content() const
+    {
+        return {program->context.resources, program->context.record, program->temp.path()};
+    }
 
     void signIn(const QString& name)
     {
@@ -67,9 +73,9 @@ private slots:
         main.reset();
     }
 
-    // The start-up paints the screen with the name panel out of view, writes the files, and only
-    // then brings the panel in, with the name from /U and every line of it whole.
-    void startUpPaintsTheScreenBeforeTheInstallsAndOpensThePanelAfter()
+    // The start-up paints the screen with its music there and the name panel out of view, and
+    // brings the panel in once all files are written, with the name from /U and every line whole.
+    void startUpPaintsTheScreenWithItsMusicAndOpensThePanelOnceAllFilesAreThere()
     {
         screen->hide();
         const std::string data = program->temp.path();
@@ -77,18 +83,13 @@ private slots:
         struct Moment {
             bool panel = true;
             bool music = false;
-            bool pages = true;
         } painting;
-        QTimer::singleShot(0, [&] {
-            painting = {panelInView(), fs::exists(data + "DW Open Music.mid"), fs::exists(data + "coloring pages")};
-        });
-        TAboutBox about(program->context, *main, *screen, dabwick::BuildCommandLine({"/Ujohn"}));
+        QTimer::singleShot(0, [&] { painting = {panelInView(), fs::exists(data + "DW Open Music.mid")}; });
+        const dabwick::StartUpFiles files(content());
+        TAboutBox about(program->context, *main, *screen, files, dabwick::BuildCommandLine({"/Ujohn"}));
         QVERIFY(!painting.panel);
         QVERIFY(painting.music);
-        QVERIFY(!painting.pages);
-        QVERIFY(!screen->tmdraw->isActive());  // the drawing waits for the start-up too
-        QTRY_VERIFY(panelInView());
-        QVERIFY(screen->tmdraw->isActive());
+        QVERIFY(panelInView());
         QCOMPARE(screen->edname->text(), QString("john"));
         QCOMPARE(firstCutLine(screen.get()), QString());
         QVERIFY(fs::exists(data + "coloring pages/Butterfly.dwp"));
@@ -105,8 +106,7 @@ private slots:
         const TempFolder sound;
         program->context.music = {platform::kSystemSoundFont, "file", sound.path() + "early.raw"};
         screen = std::make_unique<TFmName>(program->context, *main);
-        dabwick::DataFolderContent {program->context.resources, program->context.record, program->temp.path()}
-            .ExtractMusicFiles();
+        content().ExtractMusicFiles();
         screen->show();
         screen->close();
         QTest::qWait(200);
@@ -114,7 +114,8 @@ private slots:
 
         program->context.music.audioFile = sound.path() + "tune.raw";
         screen = std::make_unique<TFmName>(program->context, *main);
-        TAboutBox about(program->context, *main, *screen, "");
+        const dabwick::StartUpFiles files(content());
+        TAboutBox about(program->context, *main, *screen, files, "");
         QTRY_VERIFY_WITH_TIMEOUT(holdsSound(sound.read("tune.raw")), 10000);
     }
 
