@@ -320,6 +320,9 @@ bool MidiPlayer::open()
     // than a few dozen voices at once; the defaults would hold every sample and 256 voices.
     fluid().fluid_settings_setint(session->settings, "synth.dynamic-sample-loading", 1);
     fluid().fluid_settings_setint(session->settings, "synth.polyphony", kVoices);
+    // FluidSynth 2.3's reverb mixes in memory it never cleared: on a heap that held other data
+    // before, the device roars at full scale from the moment it opens. Our tunes need no reverb.
+    fluid().fluid_settings_setint(session->settings, "synth.reverb.active", 0);
     session->synth = fluid().new_fluid_synth(session->settings);
     if (!session->synth)
         return false;
