@@ -55,8 +55,10 @@ MainWindows::MainWindows(ProgramContext& program)
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
     const QString lastRun = locale.toString(now.date(), QLocale::ShortFormat) + " " + locale.toString(now.time(), QLocale::LongFormat);
-    dabwick::RegisterProgram(program.places.registryFolder, program.places.dataFolder, dabwick::dabwickRegistration(),
-                             lastRun.toStdString());
+    // Nothing waits for the registry, so it is written on a worker thread.
+    registering_ = std::async(std::launch::async, [&places = program.places, lastRun = lastRun.toStdString()] {
+        dabwick::RegisterProgram(places.registryFolder, places.dataFolder, dabwick::dabwickRegistration(), lastRun);
+    });
 }
 
 MainWindows::~MainWindows() = default;

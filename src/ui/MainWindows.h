@@ -1,5 +1,6 @@
 #pragma once
 
+#include <future>
 #include <memory>
 
 struct ProgramContext;
@@ -13,7 +14,7 @@ class TFMdraw;
 class MainWindows {
 public:
     // Lists the program in the registry of the maker's programs, as the main window's creation
-    // handler does at every start.
+    // handler does at every start; should the program end first, the destructor waits for it.
     explicit MainWindows(ProgramContext& program);
     ~MainWindows();
 
@@ -26,4 +27,5 @@ private:
     struct Windows;
     ProgramContext& program_;
     std::unique_ptr<Windows> windows_;
+    std::future<void> registering_;
 };

@@ -35,11 +35,14 @@ const raster::Bitmap& openingPaper()
 TFmName::TFmName(ProgramContext& program, MainWindows& main)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                            | Qt::MSWindowsFixedSizeDialogHint),
-      program_(program), main_(main), mpopen_(std::make_unique<platform::MidiPlayer>(program.music)),
-      // Seeded from the clock, so that each run picks its own scheme and order.
-      opening_(dabwick::OpeningAnimation::builtIn(
-          program.resources, std::uint64_t(std::chrono::high_resolution_clock::now().time_since_epoch().count())))
+      program_(program), main_(main), mpopen_(std::make_unique<platform::MidiPlayer>(program.music))
 {
+    // The drawing is read on a worker thread while the widgets are made. Seeded from the clock,
+    // so that each run picks its own scheme and order.
+    std::future<std::optional<dabwick::OpeningAnimation>> opening = std::async(std::launch::async, [&program] {
+        return dabwick::OpeningAnimation::builtIn(
+            program.resources, std::uint64_t(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    });
     setObjectName("FmName");
     setUpFixedWindow(this, "Dabwick 2.0", {704, 557});
     QPalette black = palette();
@@ -50,8 +53,6 @@ TFmName::TFmName(ProgramContext& program, MainWindows& main)
     panpicture = new QFrame(this);
     panpicture->setGeometry(9, 7, 686, 470);
     panpicture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    imopen = new BitmapView(opening_ ? &opening_->picture() : &openingPaper(), panpicture);
-    imopen->setGeometry(11, 11, 660, 444);
     tmdraw = new QTimer(this);
     tmdraw->setInterval(dabwick::OpeningAnimation::kTickMilliseconds);
     connect(tmdraw, &QTimer::timeout, this, &TFmName::tmdrawTimer);
@@ -86,6 +87,10 @@ TFmName::TFmName(ProgramContext& program, MainWindows& main)
     connect(edname, &QLineEdit::returnPressed, this, &TFmName::BitBtn1Click);
     connect(BitBtn5, &QPushButton::clicked, this, &TFmName::BitBtn2Click);
     connect(BitBtn6, &QPushButton::clicked, this, &TFmName::BitBtn3Click);
+
+    opening_ = opening.get();
+    imopen = new BitmapView(opening_ ? &opening_->picture() : &openingPaper(), panpicture);
+    imopen->setGeometry(11, 11, 660, 444);
 }
 
 TFmName::~TFmName()
