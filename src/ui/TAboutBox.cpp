@@ -35,6 +35,18 @@ TAboutBox::TAboutBox(ProgramContext& program, MainWindows& main, TFmName& name, 
       program_(program), main_(main), name_(name), files_(files)
 {
     setUpFixedWindow(this, "About Dabwick", {308, 234});
+    FormCreate(commandLine);
+}
+
+void TAboutBox::setVisible(bool visible)
+{
+    if (visible && !BitBtn1)
+        makeContents();
+    QDialog::setVisible(visible);
+}
+
+void TAboutBox::makeContents()
+{
     auto* picture = new QLabel(this);
     picture->setGeometry(16, 16, 64, 64);
     picture->setPixmap(glyphPixmap("program"));
@@ -55,8 +67,6 @@ TAboutBox::TAboutBox(ProgramContext& program, MainWindows& main, TFmName& name, 
     connect(BitBtn1, &QPushButton::clicked, this, &TAboutBox::BitBtn1Click);
     connect(BitBtn3, &QPushButton::clicked, this, &TAboutBox::BitBtn3Click);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
-    FormCreate(commandLine);
 }
 
 void TAboutBox::FormCreate(const std::string& commandLine)

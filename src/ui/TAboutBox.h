@@ -25,16 +25,20 @@ public:
     static constexpr const char* kWebSite = "https://www.dabwick.example/";
     static constexpr const char* kUpdatePage = "https://www.dabwick.example/update.php?sw=Dabwick&ver=02.00.05.00";
 
-    QLabel* Label8;
-    QPushButton* BitBtn1;
-    QPushButton* BitBtn3;
+    // Made when the window is first shown: nothing at start-up waits for them.
+    QLabel* Label8 = nullptr;
+    QPushButton* BitBtn1 = nullptr;
+    QPushButton* BitBtn3 = nullptr;
 
     void BitBtn1Click();
     void Label8Click();
     void BitBtn3Click();
 
+    void setVisible(bool visible) override;
+
 private:
     void FormCreate(const std::string& commandLine);
+    void makeContents();
 
     ProgramContext& program_;
     MainWindows& main_;
