@@ -23,12 +23,6 @@ int main(int argc, char** argv)
     const platform::InstanceLock instance("@Qy Dabwick#");
     if (!instance.isOnlyInstance())
         return 0;
-    MessageBoxPrompts prompts;
-    dabwick::FirstRunRecord record(places.firstRunRecordPath, places.launchFolder, places.administrator);
-    ProgramContext program{std::move(places), std::move(record), dabwick::builtInResources(), prompts};
-    // Written on a worker thread while the windows are made; the about window's start-up
-    // waits for them where each is needed.
-    const dabwick::StartUpFiles files({program.resources, program.record, program.places.dataFolder});
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dabwick");
@@ -39,6 +33,13 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(glyphIcon("program"));
 
     RegisterCursors();
+    MessageBoxPrompts prompts;
+    dabwick::FirstRunRecord record(places.firstRunRecordPath, places.launchFolder, places.administrator);
+    ProgramContext program{std::move(places), std::move(record), dabwick::builtInResources(), prompts};
+    // Written on a worker thread while the windows are made; the about window's start-up
+    // waits for them where each is needed.
+    const dabwick::StartUpFiles files({program.resources, program.record, program.places.dataFolder});
+
     MainWindows main(program);
     TFmName name(program, main);
     TAboutBox about(program, main, name, files, commandLine);
