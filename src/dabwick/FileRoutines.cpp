@@ -53,7 +53,7 @@ bool WriteDataFile(const std::string& path, std::span<const std::uint8_t> bytes)
 }
 
 bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record, std::string_view name,
-                         std::string_view type, const std::string& path)
+    std::string_view type, const std::string& path)
 {
     const std::size_t slash = path.find_last_of('/');
     return ExtractResourceFile(
@@ -61,7 +61,7 @@ bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record,
 }
 
 bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record, std::string_view name,
-                         std::string_view type, const FolderListing& folder, const std::string& fileName)
+    std::string_view type, const FolderListing& folder, const std::string& fileName)
 {
     const Resource* resource = resources.find(name, type);
     if (!resource || folder.holds(fileName))
@@ -69,11 +69,11 @@ bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record,
     const std::string path = folder.path() + fileName;
     // A built-in file lost in a crash is written again at the next start, so it need not
     // wait for the disk; the start-up flushes all of them at once when it is done.
-    if (!platform::writeFileAtomically(path, resource->bytes, nullptr, platform::Flush::Later)) {
+    if (!platform::writeFileAtomically(
+            path, resource->bytes, nullptr, platform::Flush::Later, platform::Access::Everyone)) {
         record.RecordLastError("Unable to create Resource " + path);
         return false;
     }
-    platform::grantEveryoneAccess(path);
     return true;
 }
 

@@ -20,7 +20,7 @@ namespace {
 // folder is left as it is.
 bool grantOpened(int fd)
 {
-    struct stat info {};
+    struct stat info { };
     if (::fstat(fd, &info) != 0 || !(S_ISDIR(info.st_mode) || S_ISREG(info.st_mode)))
         return false;
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
@@ -71,7 +71,8 @@ bool grantEveryoneAccessBelow(const std::string& folder, const std::string& rela
 
 bool isVolumeRoot(const std::string& folder)
 {
-    struct stat self {}, parent {};
+    struct stat self {
+    }, parent {};
     if (::stat(folder.c_str(), &self) != 0 || ::stat((folder + "/..").c_str(), &parent) != 0)
         return false;
     return self.st_dev != parent.st_dev || self.st_ino == parent.st_ino;
@@ -123,7 +124,8 @@ void flushPath(const std::string& path, int flags)
 
 }  // namespace
 
-bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error, Flush flush)
+bool writeFileAtomically(
+    const std::string& path, std::span<const std::uint8_t> bytes, std::string* error, Flush flush, Access access)
 {
     const std::size_t slash = path.find_last_of('/');
     const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -133,7 +135,9 @@ bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> 
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return fail(error, "cannot create a file in the folder");
-    const bool written = writeAll(fd, bytes) && (flush == Flush::Later || ::fsync(fd) == 0);
+    // The mode is set on the file still under its temporary name, through the descriptor.
+    const bool written = writeAll(fd, bytes) && (access == Access::Owner || ::fchmod(fd, 0666) == 0)
+        && (flush == Flush::Later || ::fsync(fd) == 0);
     const int savedErrno = errno;
     ::close(fd);
     if (!written) {

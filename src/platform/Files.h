@@ -26,11 +26,14 @@ bool isVolumeRoot(const std::string& folder);
 // the child waiting.
 enum class Flush { Now, Later };
 
+// Who may read and write the new file: its owner, or every user (mode 0666, as grantEveryoneAccess).
+enum class Access { Owner, Everyone };
+
 // Replaces the file's content through a temporary file in the same folder and a rename, so a
 // crash or a full disk leaves either the old file or the new one, never half of one.
 // On failure returns false and fills error with a short reason; the old file is untouched.
 bool writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, std::string* error = nullptr,
-    Flush flush = Flush::Now);
+    Flush flush = Flush::Now, Access access = Access::Owner);
 
 // Puts the files written with Flush::Later since the last call, and their folder entries, on
 // the disk, and waits for it. Safe to call from any thread, also while files are written.
