@@ -69,6 +69,7 @@ TEST(BmpMalformed, EachFaultIsRefusedWithItsReason)
             "pixels need 805306368 bytes"},
         {"empty red mask", bitFields16({0, 0x03E0, 0x001F}), "red bit mask is empty"},
         {"green mask in two runs", bitFields16({0x7C00, 0x0360, 0x001F}), "green bit mask is not one run"},
+        {"overlapping masks", bitFields16({0x7C00, 0x07E0, 0x001F}), "masks overlap"},
         {"8-bit index beyond the table", indexed8({2, 2, 3, 0, 0, 1, 2, 0}),
             "pixel (2, 1) uses colour 3 but the colour table has only 3 entries"},
         {"RLE8 run past the row padding", rle(8, {5, 0, 0, 1}),
