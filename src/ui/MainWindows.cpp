@@ -25,10 +25,19 @@
 // Members are created in the order they are declared: the program's fixed order of windows.
 struct MainWindows::Windows {
     explicit Windows(ProgramContext& program)
-        : main(program), clearpict(&main), notsave(&main), pictsave(&main), checksave(&main),
-          instructions(program.prompts, &main), wantsave(&main), fillopt(&main), choices(program.prompts, &main),
-          clipMaker(program, &main), clipOptions(program, clipMaker, &main), animator(animationMusic, &main),
-          progress(program.prompts, &main)
+        : main(program)
+        , clearpict(&main)
+        , notsave(&main)
+        , pictsave(&main)
+        , checksave(&main)
+        , instructions(program.prompts, &main)
+        , wantsave(&main)
+        , fillopt(&main)
+        , choices(program.prompts, &main)
+        , clipMaker(program, &main)
+        , clipOptions(program, clipMaker, &main)
+        , animator(animationMusic, &main)
+        , progress(program.prompts, &main)
     {
     }
 
@@ -54,7 +63,8 @@ MainWindows::MainWindows(ProgramContext& program)
 {
     const QLocale locale = QLocale::system();
     const QDateTime now = QDateTime::currentDateTime();
-    const QString lastRun = locale.toString(now.date(), QLocale::ShortFormat) + " " + locale.toString(now.time(), QLocale::LongFormat);
+    const QString lastRun
+        = locale.toString(now.date(), QLocale::ShortFormat) + " " + locale.toString(now.time(), QLocale::LongFormat);
     // Nothing waits for the registry, so it is written on a worker thread.
     registering_ = std::async(std::launch::async, [&places = program.places, lastRun = lastRun.toStdString()] {
         dabwick::RegisterProgram(places.registryFolder, places.dataFolder, dabwick::dabwickRegistration(), lastRun);
@@ -67,6 +77,8 @@ TFMdraw& MainWindows::main()
 {
     if (windows_)
         return windows_->main;
+    if (before_.valid())
+        before_.wait();
     windows_ = std::make_unique<Windows>(program_);
     Windows& w = *windows_;
     w.main.setSaveDialogs(&w.clearpict, &w.checksave, &w.wantsave, &w.pictsave, &w.notsave);

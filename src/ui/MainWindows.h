@@ -18,6 +18,10 @@ public:
     explicit MainWindows(ProgramContext& program);
     ~MainWindows();
 
+    // The work the windows must wait for before they are made: whatever writes the first-run
+    // record must not run beside it.
+    void waitBeforeMaking(std::shared_future<void> work) { before_ = std::move(work); }
+
     TFMdraw& main();
     void showInstructions();
     // Closes the main window, which ends the program; before it exists, ends the program.
@@ -28,4 +32,5 @@ private:
     ProgramContext& program_;
     std::unique_ptr<Windows> windows_;
     std::future<void> registering_;
+    std::shared_future<void> before_;
 };

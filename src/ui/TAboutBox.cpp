@@ -30,9 +30,12 @@ QLabel* boldLabel(const QString& text, const QRect& place, QWidget* parent)
 }  // namespace
 
 TAboutBox::TAboutBox(ProgramContext& program, MainWindows& main, TFmName& name, const dabwick::StartUpFiles& files,
-                     const std::string& commandLine)
-    : QDialog(nullptr, kFixedDialogFlags),
-      program_(program), main_(main), name_(name), files_(files)
+    const std::string& commandLine)
+    : QDialog(nullptr, kFixedDialogFlags)
+    , program_(program)
+    , main_(main)
+    , name_(name)
+    , files_(files)
 {
     setUpFixedWindow(this, "About Dabwick", {308, 234});
     FormCreate(commandLine);
@@ -82,12 +85,15 @@ void TAboutBox::FormCreate(const std::string& commandLine)
     name_.setNameScreenQuits(true);
     name_.bringNamePanelIntoView(dabwick::GetSwitchValue(commandLine, 'U'));
     // The first-run access setup and putting the new files on the disk need nothing from the
-    // child and change nothing the child sees, so they go on on a worker thread, in this order.
-    finishing_ = std::async(std::launch::async, [this] {
-        if (program_.record.NeedsFirstRunSetup())
-            dabwick::OpenDataFolderAccess(program_.places.dataFolder, program_.record);
-        platform::flushWritesLeftForLater();
-    });
+    // child and change nothing the child sees, so they go on on worker threads. Only the
+    // access setup writes the first-run record, so only it is waited for by the main windows,
+    // which write it too; the disk may take its time.
+    accessSetup_ = std::async(std::launch::async, [&record = program_.record, &folder = program_.places.dataFolder] {
+        if (record.NeedsFirstRunSetup())
+            dabwick::OpenDataFolderAccess(folder, record);
+    }).share();
+    main_.waitBeforeMaking(accessSetup_);
+    flushing_ = std::async(std::launch::async, platform::flushWritesLeftForLater);
 }
 
 void TAboutBox::BitBtn1Click()

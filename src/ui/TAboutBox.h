@@ -20,7 +20,7 @@ class TAboutBox : public QDialog {
     Q_OBJECT
 public:
     TAboutBox(ProgramContext& program, MainWindows& main, TFmName& name, const dabwick::StartUpFiles& files,
-              const std::string& commandLine);
+        const std::string& commandLine);
 
     static constexpr const char* kWebSite = "https://www.dabwick.example/";
     static constexpr const char* kUpdatePage = "https://www.dabwick.example/update.php?sw=Dabwick&ver=02.00.05.00";
@@ -46,5 +46,6 @@ private:
     const dabwick::StartUpFiles& files_;
     // The start-up's last steps, behind the child's back; should the program end first, it
     // waits for them.
-    std::future<void> finishing_;
+    std::shared_future<void> accessSetup_;
+    std::future<void> flushing_;
 };
