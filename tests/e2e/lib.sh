@@ -37,7 +37,9 @@ e2e_setup() {
         display=$(cat "$E2E_ROOT/display" 2>/dev/null)
         if [ -n "$display" ]; then
             export DISPLAY=":$display"
-            return 0
+            # Named means listening; a client is still let in only once the server answers.
+            for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && return 0; sleep 0.1; done
+            e2e_fail "the X display :$display does not answer"
         fi
         kill -0 "$E2E_XVFB_PID" 2>/dev/null || break
         sleep 0.1
