@@ -24,6 +24,13 @@ int main(int argc, char** argv)
     if (!instance.isOnlyInstance())
         return 0;
 
+    MessageBoxPrompts prompts;
+    dabwick::FirstRunRecord record(places.firstRunRecordPath, places.launchFolder, places.administrator);
+    ProgramContext program{std::move(places), std::move(record), dabwick::builtInResources(), prompts};
+    // Written on a worker thread from here on, while the application connects to the display
+    // and the windows are made; the about window's start-up waits for them where each is needed.
+    const dabwick::StartUpFiles files({program.resources, program.record, program.places.dataFolder});
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dabwick");
     // Ties the windows to the installed desktop entry, so the task bar shows them as Dabwick.
@@ -33,12 +40,6 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(glyphIcon("program"));
 
     RegisterCursors();
-    MessageBoxPrompts prompts;
-    dabwick::FirstRunRecord record(places.firstRunRecordPath, places.launchFolder, places.administrator);
-    ProgramContext program{std::move(places), std::move(record), dabwick::builtInResources(), prompts};
-    // Written on a worker thread while the windows are made; the about window's start-up
-    // waits for them where each is needed.
-    const dabwick::StartUpFiles files({program.resources, program.record, program.places.dataFolder});
 
     MainWindows main(program);
     TFmName name(program, main);
