@@ -8,6 +8,7 @@
 #include "dabwick/DataFolderAccess.h"
 #include "dabwick/StartUpFiles.h"
 #include "platform/Files.h"
+#include "platform/System.h"
 #include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
 #include "ui/MainWindows.h"
@@ -89,11 +90,15 @@ void TAboutBox::FormCreate(const std::string& commandLine)
     // access setup writes the first-run record, so only it is waited for by the main windows,
     // which write it too; the disk may take its time.
     accessSetup_ = std::async(std::launch::async, [&record = program_.record, &folder = program_.places.dataFolder] {
+        platform::runThisThreadInBackground();
         if (record.NeedsFirstRunSetup())
             dabwick::OpenDataFolderAccess(folder, record);
     }).share();
     main_.waitBeforeMaking(accessSetup_);
-    flushing_ = std::async(std::launch::async, platform::flushWritesLeftForLater);
+    flushing_ = std::async(std::launch::async, [] {
+        platform::runThisThreadInBackground();
+        platform::flushWritesLeftForLater();
+    });
 }
 
 void TAboutBox::BitBtn1Click()
