@@ -2,11 +2,13 @@
 // windows created in their fixed order with the main window hidden (and made only when first
 // needed), the about window driving the rest of the start-up, then the message loop.
 #include <QApplication>
+#include <future>
 
 #include "dabwick/CommandLine.h"
 #include "dabwick/ProgramPlaces.h"
 #include "dabwick/Resources.h"
 #include "dabwick/StartUpFiles.h"
+#include "platform/FontConfiguration.h"
 #include "platform/InstanceLock.h"
 #include "ui/CursorLib.h"
 #include "ui/Glyphs.h"
@@ -24,6 +26,9 @@ int main(int argc, char** argv)
     if (!instance.isOnlyInstance())
         return 0;
 
+    // Reading the font configuration takes a few milliseconds; a worker reads it while the
+    // application connects to the display, so that the first text need not wait for it.
+    const std::future<void> fonts = std::async(std::launch::async, platform::loadFontConfiguration);
     MessageBoxPrompts prompts;
     dabwick::FirstRunRecord record(places.firstRunRecordPath, places.launchFolder, places.administrator);
     ProgramContext program{std::move(places), std::move(record), dabwick::builtInResources(), prompts};
