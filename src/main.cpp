@@ -35,6 +35,7 @@ int main(int argc, char** argv)
     // Written on a worker thread from here on, while the application connects to the display
     // and the windows are made; the about window's start-up waits for them where each is needed.
     const dabwick::StartUpFiles files({program.resources, program.record, program.places.dataFolder});
+    OpeningDrawing opening = readOpeningDrawing(program.resources);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Dabwick");
@@ -47,7 +48,7 @@ int main(int argc, char** argv)
     RegisterCursors();
 
     MainWindows main(program);
-    TFmName name(program, main);
+    TFmName name(program, main, std::move(opening));
     TAboutBox about(program, main, name, files, commandLine);
     name.setShowAbout([&about] { about.exec(); });
     return app.exec();

@@ -32,17 +32,20 @@ const raster::Bitmap& openingPaper()
 
 }  // namespace
 
-TFmName::TFmName(ProgramContext& program, MainWindows& main)
+OpeningDrawing readOpeningDrawing(const dabwick::ResourceTable& resources)
+{
+    // Seeded from the clock, so that each run picks its own scheme and order.
+    return std::async(std::launch::async, [&resources] {
+        return dabwick::OpeningAnimation::builtIn(
+            resources, std::uint64_t(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
+    });
+}
+
+TFmName::TFmName(ProgramContext& program, MainWindows& main, OpeningDrawing opening)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint
                            | Qt::MSWindowsFixedSizeDialogHint),
       program_(program), main_(main), mpopen_(std::make_unique<platform::MidiPlayer>(program.music))
 {
-    // The drawing is read on a worker thread while the widgets are made. Seeded from the clock,
-    // so that each run picks its own scheme and order.
-    std::future<std::optional<dabwick::OpeningAnimation>> opening = std::async(std::launch::async, [&program] {
-        return dabwick::OpeningAnimation::builtIn(
-            program.resources, std::uint64_t(std::chrono::high_resolution_clock::now().time_since_epoch().count()));
-    });
     setObjectName("FmName");
     setUpFixedWindow(this, "Dabwick 2.0", {704, 557});
     QPalette black = palette();

@@ -21,6 +21,15 @@ namespace platform {
 class MidiPlayer;
 }
 
+namespace dabwick {
+class ResourceTable;
+}
+
+// The opening drawing, being read on a worker thread. The start-up begins reading it before the
+// application connects to the display, so that the name screen has it by the time it is made.
+using OpeningDrawing = std::future<std::optional<dabwick::OpeningAnimation>>;
+OpeningDrawing readOpeningDrawing(const dabwick::ResourceTable& resources);
+
 // The name screen: the first window the child sees. It plays the opening tune while the
 // program finishes starting, then takes the child's name, makes the child's folder when
 // needed and hands over to the main window. Closing it before signing in ends the program.
@@ -28,7 +37,7 @@ class MidiPlayer;
 class TFmName : public QWidget {
     Q_OBJECT
 public:
-    TFmName(ProgramContext& program, MainWindows& main);
+    TFmName(ProgramContext& program, MainWindows& main, OpeningDrawing opening);
     ~TFmName() override;
 
     // Shows the about window modally; set once the about window exists.

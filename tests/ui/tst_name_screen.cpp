@@ -62,7 +62,7 @@ private slots:
     {
         program = std::make_unique<TestProgram>();
         main = std::make_unique<MainWindows>(program->context);
-        screen = std::make_unique<TFmName>(program->context, *main);
+        screen = std::make_unique<TFmName>(program->context, *main, readOpeningDrawing(program->context.resources));
         screen->show();
     }
 
@@ -105,7 +105,7 @@ private slots:
             QSKIP("no General MIDI soundfont installed");
         const TempFolder sound;
         program->context.music = {platform::kSystemSoundFont, "file", sound.path() + "early.raw"};
-        screen = std::make_unique<TFmName>(program->context, *main);
+        screen = std::make_unique<TFmName>(program->context, *main, readOpeningDrawing(program->context.resources));
         content().ExtractMusicFiles();
         screen->show();
         screen->close();
@@ -113,7 +113,7 @@ private slots:
         QVERIFY(!holdsSound(sound.read("early.raw")));
 
         program->context.music.audioFile = sound.path() + "tune.raw";
-        screen = std::make_unique<TFmName>(program->context, *main);
+        screen = std::make_unique<TFmName>(program->context, *main, readOpeningDrawing(program->context.resources));
         const dabwick::StartUpFiles files(content());
         TAboutBox about(program->context, *main, *screen, files, "");
         QTRY_VERIFY_WITH_TIMEOUT(holdsSound(sound.read("tune.raw")), 10000);
