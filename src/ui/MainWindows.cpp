@@ -5,6 +5,7 @@
 #include <QLocale>
 
 #include "dabwick/ProgramRegistry.h"
+#include "platform/System.h"
 #include "ui/ClipPanel.h"
 #include "ui/ColourBar.h"
 #include "ui/ProgramContext.h"
@@ -61,13 +62,17 @@ struct MainWindows::Windows {
 MainWindows::MainWindows(ProgramContext& program)
     : program_(program)
 {
-    const QLocale locale = QLocale::system();
-    const QDateTime now = QDateTime::currentDateTime();
-    const QString lastRun
-        = locale.toString(now.date(), QLocale::ShortFormat) + " " + locale.toString(now.time(), QLocale::LongFormat);
-    // Nothing waits for the registry, so it is written on a worker thread.
-    registering_ = std::async(std::launch::async, [&places = program.places, lastRun = lastRun.toStdString()] {
-        dabwick::RegisterProgram(places.registryFolder, places.dataFolder, dabwick::dabwickRegistration(), lastRun);
+    // Nothing waits for the registry, so it is written on a worker thread in the background,
+    // the time of this start put in words there too: the locale takes a moment to load.
+    const qint64 started = QDateTime::currentMSecsSinceEpoch();
+    registering_ = std::async(std::launch::async, [&places = program.places, started] {
+        platform::runThisThreadInBackground();
+        const QLocale locale = QLocale::system();
+        const QDateTime now = QDateTime::fromMSecsSinceEpoch(started);
+        const QString lastRun = locale.toString(now.date(), QLocale::ShortFormat) + " "
+            + locale.toString(now.time(), QLocale::LongFormat);
+        dabwick::RegisterProgram(
+            places.registryFolder, places.dataFolder, dabwick::dabwickRegistration(), lastRun.toStdString());
     });
 }
 
