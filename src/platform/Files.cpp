@@ -20,7 +20,7 @@ namespace {
 // folder is left as it is.
 bool grantOpened(int fd)
 {
-    struct stat info { };
+    struct stat info {};
     if (::fstat(fd, &info) != 0 || !(S_ISDIR(info.st_mode) || S_ISREG(info.st_mode)))
         return false;
     const std::string self = "/proc/self/fd/" + std::to_string(fd);
@@ -71,8 +71,7 @@ bool grantEveryoneAccessBelow(const std::string& folder, const std::string& rela
 
 bool isVolumeRoot(const std::string& folder)
 {
-    struct stat self {
-    }, parent {};
+    struct stat self {}, parent {};
     if (::stat(folder.c_str(), &self) != 0 || ::stat((folder + "/..").c_str(), &parent) != 0)
         return false;
     return self.st_dev != parent.st_dev || self.st_ino == parent.st_ino;

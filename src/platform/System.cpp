@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <pwd.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -80,12 +79,6 @@ std::string runtimeFolder()
     const std::string folder = (fs::temp_directory_path() / ("dabwick-" + std::to_string(::getuid()))).string();
     ::mkdir(folder.c_str(), 0700);
     return withSlash(folder);
-}
-
-void runThisThreadInBackground()
-{
-    // On Linux a priority set for a thread id applies to that thread alone.
-    ::setpriority(PRIO_PROCESS, ::gettid(), 19);
 }
 
 }  // namespace platform

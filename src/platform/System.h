@@ -20,9 +20,4 @@ std::string dataHomeFolder();
 // $XDG_RUNTIME_DIR, or a private folder under the temporary folder, ending in '/'.
 std::string runtimeFolder();
 
-// Lowers the calling thread to the least favoured ordinary priority, for work nobody waits to
-// see, so that it never takes the processor from the window that answers the child. It still
-// runs when the processor is busy, only slower, so whatever waits for it is never stuck.
-void runThisThreadInBackground();
-
 }  // namespace platform

@@ -5,7 +5,7 @@
 #include <QLocale>
 
 #include "dabwick/ProgramRegistry.h"
-#include "platform/System.h"
+#include "platform/Background.h"
 #include "ui/ClipPanel.h"
 #include "ui/ColourBar.h"
 #include "ui/ProgramContext.h"
@@ -65,8 +65,7 @@ MainWindows::MainWindows(ProgramContext& program)
     // Nothing waits for the registry, so it is written on a worker thread in the background,
     // the time of this start put in words there too: the locale takes a moment to load.
     const qint64 started = QDateTime::currentMSecsSinceEpoch();
-    registering_ = std::async(std::launch::async, [&places = program.places, started] {
-        platform::runThisThreadInBackground();
+    registering_ = platform::runInBackground([&places = program.places, started] {
         const QLocale locale = QLocale::system();
         const QDateTime now = QDateTime::fromMSecsSinceEpoch(started);
         const QString lastRun = locale.toString(now.date(), QLocale::ShortFormat) + " "

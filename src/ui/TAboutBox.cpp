@@ -7,8 +7,8 @@
 #include "dabwick/CommandLine.h"
 #include "dabwick/DataFolderAccess.h"
 #include "dabwick/StartUpFiles.h"
+#include "platform/Background.h"
 #include "platform/Files.h"
-#include "platform/System.h"
 #include "ui/FixedWindow.h"
 #include "ui/Glyphs.h"
 #include "ui/MainWindows.h"
@@ -89,16 +89,12 @@ void TAboutBox::FormCreate(const std::string& commandLine)
     // child and change nothing the child sees, so they go on on worker threads. Only the
     // access setup writes the first-run record, so only it is waited for by the main windows,
     // which write it too; the disk may take its time.
-    accessSetup_ = std::async(std::launch::async, [&record = program_.record, &folder = program_.places.dataFolder] {
-        platform::runThisThreadInBackground();
+    accessSetup_ = platform::runInBackground([&record = program_.record, &folder = program_.places.dataFolder] {
         if (record.NeedsFirstRunSetup())
             dabwick::OpenDataFolderAccess(folder, record);
     }).share();
     main_.waitBeforeMaking(accessSetup_);
-    flushing_ = std::async(std::launch::async, [] {
-        platform::runThisThreadInBackground();
-        platform::flushWritesLeftForLater();
-    });
+    flushing_ = platform::runInBackground(platform::flushWritesLeftForLater);
 }
 
 void TAboutBox::BitBtn1Click()
