@@ -29,9 +29,10 @@ e2e_setup() {
     unset SESSION_MANAGER
 
     # Xvfb picks a free display itself and names it once it is ready, so tests that start
-    # at the same moment never share one.
+    # at the same moment never share one. Without -noreset it resets whenever its last client
+    # (a probe, an xdotool call) leaves, and drops a client that connects during the reset.
     local display
-    Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$E2E_ROOT/display" >/dev/null 2>&1 &
+    Xvfb -displayfd 3 -noreset -screen 0 "${E2E_SCREEN:-1280x1024}x24" -nolisten tcp 3>"$E2E_ROOT/display" >/dev/null 2>&1 &
     E2E_XVFB_PID=$!
     for _ in $(seq 100); do
         display=$(cat "$E2E_ROOT/display" 2>/dev/null)
