@@ -45,11 +45,8 @@ bool CreateFolder(const std::string& folder)
 
 bool WriteDataFile(const std::string& path, std::span<const std::uint8_t> bytes)
 {
-    const std::string resolved = resolveIgnoringCase(path);
-    if (!platform::writeFileAtomically(resolved, bytes))
-        return false;
-    OpenFileAccess(resolved);
-    return true;
+    return platform::writeFileAtomically(
+        resolveIgnoringCase(path), bytes, nullptr, platform::Flush::Now, platform::Access::Everyone);
 }
 
 bool ExtractResourceFile(const ResourceTable& resources, FirstRunRecord& record, std::string_view name,

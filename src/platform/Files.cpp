@@ -134,9 +134,11 @@ bool writeFileAtomically(
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return fail(error, "cannot create a file in the folder");
-    // The mode is set on the file still under its temporary name, through the descriptor.
-    const bool written = writeAll(fd, bytes) && (access == Access::Owner || ::fchmod(fd, 0666) == 0)
-        && (flush == Flush::Later || ::fsync(fd) == 0);
+    // The mode is set on the file still under its temporary name, through the descriptor. A
+    // file system without modes (FAT) refuses it; the file is no less written for that.
+    if (access == Access::Everyone)
+        ::fchmod(fd, 0666);
+    const bool written = writeAll(fd, bytes) && (flush == Flush::Later || ::fsync(fd) == 0);
     const int savedErrno = errno;
     ::close(fd);
     if (!written) {
